@@ -44,12 +44,7 @@ void TNip1::WstawAdresBiura(const TBiuro& biuro)
 
 void TNip1::Verify()
 {
-    DM()->ClearErrors();
-
-    if (Square(4, 2) && IsBlankNumber(Text(1))) err(1, QStringLiteral("NIP nie podany"));
-    else if (!IsBlankNumber(Text(1)) && !IsValidNip(Text(1))) err(1, QStringLiteral("Nieprawidłowy NIP"));
-    verifyPurposeAndOffices();
-    verifyPesel();
+    verifyFirstBoxes(QStringLiteral("NIP nie podany"), QStringLiteral("Nieprawidłowy NIP"));
     if (isEmpty(11)) err(11, QStringLiteral("Drugie imię nie podane"));
     if (isEmpty(12)) err(12, QStringLiteral("Imię ojca nie podane"));
     if (isEmpty(13)) err(13, QStringLiteral("Imię matki nie podane"));

@@ -62,12 +62,7 @@ void TNip3::verifyNameAgainstSex(int box)
 
 void TNip3::Verify()
 {
-    DM()->ClearErrors();
-
-    if (Square(4, 2) && IsBlankNumber(Text(1))) err(1, QStringLiteral("NIP podatnika nie podany"));
-    else if (!IsBlankNumber(Text(1)) && !IsValidNip(Text(1))) err(1, QStringLiteral("Nieprawidłowy NIP podatnika"));
-    verifyPurposeAndOffices();
-    verifyPesel();
+    verifyFirstBoxes(QStringLiteral("NIP podatnika nie podany"), QStringLiteral("Nieprawidłowy NIP podatnika"));
 
     if (!isEmpty(10)) verifyNameAgainstSex(10);
     if (isEmpty(11)) err(11, QStringLiteral("Drugie imię nie podane"));

@@ -237,6 +237,12 @@ bool TNipForm::IsValidTenDigitNip(const QString& text)
     return d.size() == 10 && !d.startsWith(QLatin1String("000")) && NipChecksumOk(d);
 }
 
+bool TNipForm::sexContradictsPesel() const
+{
+    const bool male = PeselIsMale(Text(8));
+    return (!male && Square(16, 2)) || (male && Square(16, 1));
+}
+
 void TNipForm::updateNotes()
 {
     // Notes are a function of the values, so recomputing all of them after any change keeps
@@ -265,9 +271,7 @@ void TNipForm::updateNotes()
             setNote(8, QStringLiteral("Niezgodność PESEL - data urodzenia"));
             setNote(14, QStringLiteral("Niezgodność PESEL - data urodzenia"));
         }
-        const bool male = PeselIsMale(pesel);
-        if ((!male && Square(16, 2)) || (male && Square(16, 1)))
-            setNote(8, QStringLiteral("Niezgodność PESEL - płeć"));
+        if (sexContradictsPesel()) setNote(8, QStringLiteral("Niezgodność PESEL - płeć"));
     }
 }
 
@@ -415,8 +419,12 @@ int TNipForm::PageOfBox(int box) const
 
 void TNipForm::err(int box, const QString& message) const { DM()->AddError(TBlad{box, message}); }
 
-void TNipForm::verifyPurposeAndOffices()
+void TNipForm::verifyFirstBoxes(const QString& missingNip, const QString& invalidNip)
 {
+    DM()->ClearErrors();
+    if (Square(4, 2) && IsBlankNumber(Text(1))) err(1, missingNip);
+    else if (!IsBlankNumber(Text(1)) && !IsValidNip(Text(1))) err(1, invalidNip);
+
     if (!anySquare(4)) err(4, QStringLiteral("Przeznaczenie formularza nie podane"));
     if (isEmpty(5)) err(5, QStringLiteral("Naczelnik urzędu skarbowego nie podany"));
     if (Square(4, 1) && anySquare(6))
@@ -425,10 +433,7 @@ void TNipForm::verifyPurposeAndOffices()
         err(7, QStringLiteral("Poz.7 należy wypełnić tylko w przypadku zaznaczenia w poz. 6 kwadratu nr 2"));
     if (!isEmpty(5) && Text(7) == Text(5))
         err(7, QStringLiteral("Naczelnik urzędu skarbowego w poz. 5 i 7 jest taki sam"));
-}
 
-void TNipForm::verifyPesel()
-{
     const QString pesel = Text(8);
     if (IsBlankNumber(pesel)) {
         err(8, QStringLiteral("PESEL nie podany"));
@@ -437,8 +442,7 @@ void TNipForm::verifyPesel()
     } else {
         if (Date(14).isValid() && !PeselMatchesDate(pesel, Date(14)))
             err(8, QStringLiteral("Niezgodność PESEL - data urodzenia"));
-        const bool male = PeselIsMale(pesel);
-        if ((!male && Square(16, 2)) || (male && Square(16, 1))) err(8, QStringLiteral("Niezgodność PESEL - płeć"));
+        if (sexContradictsPesel()) err(8, QStringLiteral("Niezgodność PESEL - płeć"));
     }
 }
 

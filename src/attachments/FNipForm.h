@@ -144,10 +144,12 @@ protected:
     bool noDate(int box) const { return !Date(box).isValid(); }
     bool anySquare(int box) const;
     void setNote(int box, const QString& text);
+    // The ticked sex square is not the one the PESEL's tenth digit gives.
+    bool sexContradictsPesel() const;
 
     // Verify steps both forms share.
-    void verifyPurposeAndOffices();          // boxes 4 to 7
-    void verifyPesel();                      // box 8
+    // Empties the error list, then boxes 1 to 8; the NIP is required on an update form.
+    void verifyFirstBoxes(const QString& missingNip, const QString& invalidNip);
     void verifyPersonAndHome();              // boxes 14 to 35
     void verifyRegisteredAddress(bool exceptUpdate);   // 38 to 48
     void verifyPersonalAccount();            // 53 to 57
