@@ -565,8 +565,7 @@ void TTable::post()
     state_ = State::Browse;
     buf_.clear();
     dm_->bumpGeneration(absPath_);
-    syncWithFile();
-    ensureIds();
+    syncWithFile();   // the order is read again when next needed
     const qint64 before = curId_;
     curId_ = id;
     loadCurrent();
@@ -872,7 +871,10 @@ QSqlDatabase TDM::connectionFor(const TTableDef& def, const QString& folder)
     if (!db.open()) throw DbError(QStringLiteral("Nie można otworzyć pliku %1: %2").arg(path, db.lastError().text()));
     RegisterPolishSql(db);
     QSqlQuery q(db);
-    q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    // Write-ahead log: a committed row is in the file's log at once (it survives the
+    // process being killed) without a disk flush per row; closing the last connection
+    // folds the log back into the table file, so a closed data folder is plain files.
+    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     q.exec(QStringLiteral("PRAGMA busy_timeout=2000"));
     connections_.insert(path, name);

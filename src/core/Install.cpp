@@ -90,7 +90,7 @@ void execIn(const QString& path, const QStringList& statements)
         if (!db.open()) throw DbError(QStringLiteral("Nie można utworzyć pliku %1: %2").arg(path, db.lastError().text()));
         RegisterPolishSql(db);
         QSqlQuery q(db);
-        q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         for (const QString& s : statements)
             if (!q.exec(s)) throw DbError(QStringLiteral("%1: %2").arg(path, q.lastError().text()));
         db.close();
