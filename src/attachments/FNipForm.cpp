@@ -2,6 +2,7 @@
 
 #include "FBiuro.h"
 #include "FDM.h"
+#include "Identyfikacja.h"
 #include "Messages.h"
 #include "NumWeryf.h"
 #include "PolishText.h"
@@ -14,15 +15,15 @@ namespace {
 
 int key(int box, int square) { return box * 100 + square; }
 
-// Register boxes and their columns on the taxpayer's side of `Podatnik`.
+// Boxes the taxpayer register holds, with the register field each shows.
 struct TRegisterBox {
     int box;
-    const char* column;
+    TIdPole field;
 };
 const TRegisterBox kRegisterBoxes[] = {
-    {1, "NIP"},     {8, "Pesel"},   {9, "Nazwisko"},  {10, "Imie"},     {14, "DataUr"},
-    {27, "Kraj"},   {28, "Wojew"},  {29, "Powiat"},   {30, "Gmina"},    {31, "Ulica"},
-    {32, "Posesja"}, {33, "Lokal"}, {34, "Miasto"},   {35, "KodPoczt"}, {36, "Poczta"},
+    {1, idNip},      {8, idPesel},  {9, idNazwisko}, {10, idImie},       {14, idDataUr},
+    {27, idKraj},    {28, idWojew}, {29, idPowiat},  {30, idGmina},      {31, idUlica},
+    {32, idPosesja}, {33, idLokal}, {34, idMiasto},  {35, idKodPoczt},   {36, idPoczta},
 };
 
 bool isRegisterBox(int box)
@@ -79,7 +80,7 @@ TNipForm::TLayout TNipForm::MakeLayout(const QString& table)
     const TTableDef* reg = FindTableDef(QStringLiteral("Podatnik"));
     Q_ASSERT(reg);
     for (const TRegisterBox& r : kRegisterBoxes) {
-        const TFieldDef& f = reg->fields[reg->fieldIndex(QLatin1String(r.column))];
+        const TFieldDef& f = reg->fields[reg->fieldIndex(TIdentyfikacja::Column(stPodatnik, r.field))];
         TNipField nf;
         nf.box = r.box;
         nf.kind = kindOf(f.type);
@@ -295,7 +296,9 @@ bool TNipForm::locateTaxpayer(int podatId) const
 
 QString TNipForm::registerColumn(const TNipField& f) const
 {
-    return rodz_ == QLatin1String("M") ? u'M' + f.column : f.column;
+    const auto r = std::find_if(std::begin(kRegisterBoxes), std::end(kRegisterBoxes),
+                                [&f](const TRegisterBox& x) { return x.box == f.box; });
+    return TIdentyfikacja::Column(rodz_ == QLatin1String("M") ? stMalzonek : stPodatnik, r->field);
 }
 
 void TNipForm::readRegister(TTable* podatnik)

@@ -151,12 +151,15 @@ protected:
     // Empties the error list, then boxes 1 to 8; the NIP is required on an update form.
     void verifyFirstBoxes(const QString& missingNip, const QString& invalidNip);
     void verifyPersonAndHome();              // boxes 14 to 35
-    void verifyRegisteredAddress(bool exceptUpdate);   // 38 to 48
+    // 38 to 48; with `exceptUpdate` an update form whose office did not change (4/2 and 6/1)
+    // may leave the registration date empty.
+    void verifyRegisteredAddress(bool exceptUpdate);
     void verifyPersonalAccount();            // 53 to 57
     // Required address parts starting at `first` (country): country, voivodeship, county,
     // commune, street, house number, locality and, when asked, postal code.
     void verifyAddress(int first, bool postalCode);
     bool accountHasData(int first) const;    // country, bank, holder, number, flag
+    // Bank, holder and number of the account whose country box is `first`.
     void verifyAccount(int first);
 
     static bool IsValidTenDigitNip(const QString& text);
