@@ -41,14 +41,6 @@ void TDeklaracja::Clear()
     Pelnomocnik.clear();
 }
 
-bool TDeklaracja::LocateTaxpayer(int podatId) const
-{
-    TTable* pod = DM()->Podatnik;
-    pod->ensureOpen();
-    if (pod->bookmark() == 0 || pod->asInt(kPodatId) != podatId) pod->locate(kPodatId, podatId);
-    return pod->bookmark() != 0 && pod->asInt(kPodatId) == podatId;
-}
-
 bool TDeklaracja::Load(int podatId)
 {
     if (!LocateTaxpayer(podatId)) {

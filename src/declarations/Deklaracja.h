@@ -95,8 +95,6 @@ protected:
     void VerifyIdentification(bool spouseNip, bool spouseChecks) const;
     // The 1% designation against the limit of the tax due.
     void VerifyOpp(Amount taxDue) const;
-    // Moves the register to the taxpayer; false when there is none.
-    bool LocateTaxpayer(int podatId) const;
 
     const TDeklaracjaDef& def_;
     int sposob_ = 0;

@@ -1,6 +1,8 @@
 #include "FPit37.h"
 
 #include "FDM.h"
+#include "FPitD.h"
+#include "FPitO.h"
 #include "StalePit37.h"
 
 #include <QRegularExpression>
@@ -156,6 +158,21 @@ void TPit37::LoadAttachments()
     setSource(114, Amount());
     setSource(115, Amount());
     set(117, Amount());
+    TPitO::TSumy o;
+    if (HasPitO() && TPitO::ReadTotals(PodatId, &o)) {
+        setSource(99, o.p28);
+        setSource(114, o.p42);
+        if (IsJoint()) {
+            setSource(100, o.p29);
+            setSource(115, o.p43);
+        }
+    }
+    TPitD::TSumy d;
+    if (HasPitD() && TPitD::ReadTotals(PodatId, 37, &d)) {
+        setSource(101, d.interest);
+        set(102, d.expenses);
+        set(117, d.tax);
+    }
 }
 
 void TPit37::LoadRow(const TTable* t)
@@ -302,7 +319,7 @@ void TPit37::Calculate()
     const Amount limit = OnePercentLimit(p(120));
     if (limit < p(126))
         SetFieldNote(boxNote(126), ncRed,
-                     QStringLiteral("Wnioskowana kwota przekracza kwotę\rmożliwą do odliczenia = ") + FormatAmount(limit));
+                     QStringLiteral("Wnioskowana kwota przekracza kwotę\rmożliwą do odliczenia = ") + MoneyText(limit));
 }
 
 void TPit37::Verify() const

@@ -96,7 +96,7 @@ bool TFormularz::GetDruk(int box) const
         return false;
     }
     const TBoxDef& d = boxes_[i];
-    if ((d.flags & bfSpouse) && !SpouseActive()) return false;
+    if (!BoxActive(d)) return false;
     const Amount a = val_[i];
     const bool filled = d.kind == BoxKind::Typed && !blank_[i];
     switch (d.druk) {
@@ -205,11 +205,22 @@ void TFormularz::VerifyRows(std::initializer_list<std::initializer_list<int>> ro
     }
 }
 
+QString TFormularz::MoneyText(Amount a) { return FormatAmount(a) + QStringLiteral(" zł"); }
+
+bool TFormularz::LocateTaxpayer(int podatId)
+{
+    TTable* pod = DM()->Podatnik;
+    pod->ensureOpen();
+    const QString key = QStringLiteral("PodatId");
+    if (pod->bookmark() == 0 || pod->asInt(key) != podatId) pod->locate(key, podatId);
+    return pod->bookmark() != 0 && pod->asInt(key) == podatId;
+}
+
 void TFormularz::clearBoxNotes() { notes_.clear(); }
 
 void TFormularz::setLimitNote(int box, const QString& what, Amount source, const QString& secondLine)
 {
     SetFieldNote(boxNote(box), ncGreen,
-                 what + QStringLiteral(" (") + FormatAmount(source) + QStringLiteral(") została ograniczona\r") +
+                 what + QStringLiteral(" (") + MoneyText(source) + QStringLiteral(") została ograniczona\r") +
                      secondLine);
 }

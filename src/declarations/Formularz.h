@@ -111,6 +111,9 @@ public:
 
     // The spouse column counts (joint filing; joint mode of an attachment).
     virtual bool SpouseActive() const { return false; }
+    // Whether a box takes part at all (printing, checks); by default spouse boxes need
+    // SpouseActive. Attachments add their own conditions (parts only on attachment 1 ...).
+    virtual bool BoxActive(const TBoxDef& d) const { return !(d.flags & bfSpouse) || SpouseActive(); }
 
 protected:
     // SetField particulars: return false to ignore the value; may transform it.
@@ -131,11 +134,16 @@ protected:
     static Amount PositivePart(Amount a, Amount b) { return a > b ? a - b : Amount(); }
     static Amount Floor0(Amount a) { return a.isNegative() ? Amount() : a; }
     static Amount Min(Amount a, Amount b) { return a < b ? a : b; }
+    // Money in notes: "1 234,56 zł".
+    static QString MoneyText(Amount a);
 
     // Checks helpers (rows go to the error list).
     static void AddError(int box, const QString& text);
     // Rows of typed boxes: a row with a non-zero box gets a warning on each blank box.
     void VerifyRows(std::initializer_list<std::initializer_list<int>> rows) const;
+
+    // Moves the register to the taxpayer; false when there is none.
+    static bool LocateTaxpayer(int podatId);
 
     TFieldNote& boxNote(int box) { return notes_[box]; }
     void clearBoxNotes();

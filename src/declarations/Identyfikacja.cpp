@@ -408,7 +408,7 @@ void TIdentyfikacja::VerifyAddress(int s, bool trim) const
     if (blank(idPosesja)) addError(box(s, idPosesja), QStringLiteral("Numer domu nie podany"));
     if (blank(idMiasto)) addError(box(s, idMiasto), QStringLiteral("Nazwa miejscowości nie podana"));
     if (blank(idKodPoczt)) addError(box(s, idKodPoczt), QStringLiteral("Kod pocztowy nie podany"));
-    else if (poland && !IsValidKodPoczt(o[idKodPoczt]))
+    else if ((poland || !opt_.addressRulesOnlyInPoland) && !IsValidKodPoczt(o[idKodPoczt]))
         addError(box(s, idKodPoczt), QStringLiteral("Nieprawidłowy numer kod pocztowego"));
 }
 
@@ -420,6 +420,20 @@ const TIdLayout& Pit37()
 {
     static const TIdLayout l{{{{1, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}},
                               {{2, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38}}}};
+    return l;
+}
+
+const TIdLayout& PitO()
+{
+    static const TIdLayout l{{{{1, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+                              {{2, 9, 10, 11, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}}};
+    return l;
+}
+
+const TIdLayout& PitD()
+{
+    static const TIdLayout l{{{{1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
+                              {{2, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}}}};
     return l;
 }
 

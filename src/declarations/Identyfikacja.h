@@ -113,7 +113,8 @@ public:
     void VerifyNamePair() const;
     void VerifyBirthDate(int side, bool plausibility) const;
     void VerifyPesel(int side) const;
-    // Country ... postal code; flat number and post office are optional.
+    // Country ... postal code; flat number and post office are optional. The voivodeship is
+    // checked for an address in Poland; the postal code likewise unless the form checks it always.
     void VerifyAddress(int side, bool trim) const;
 
 protected:
@@ -133,4 +134,8 @@ protected:
 namespace IdLayouts {
 // NIP 1 / 2, taxpayer 11..24, spouse 25..38.
 const TIdLayout& Pit37();
+// NIP 1 / 2, surname, first name, birth date, PESEL: 5..8 / 9..12; no address.
+const TIdLayout& PitO();
+// NIP 1 / 2, taxpayer 4..17, spouse 18..31.
+const TIdLayout& PitD();
 }

@@ -20,6 +20,10 @@ namespace StalePitO {
 constexpr Amount kLimitInternet = "760.00"_zl;
 // Child relief (boxes 35, 36): the most per child for the year.
 constexpr Amount kUlgaNaDziecko = "1173.70"_zl;
+// Rehabilitation: medicines count above this amount a month; the guide, guide dog and
+// car items count up to the limit each.
+constexpr Amount kLekiProgMiesieczny = "100.00"_zl;
+constexpr Amount kLimitRehabilitacji = "2280.00"_zl;
 // Number of children that box 34 accepts.
 constexpr int kMaxDzieci = 99;
 // Children listed in part E.
