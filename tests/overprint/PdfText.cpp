@@ -71,7 +71,7 @@ QString PdfTitle(const QString& file)
 
 void PdfShot(const QString& file, const QString& name, int dpi)
 {
-    QDir().mkpath(QStringLiteral("/tmp/shots"));
+    QDir().mkpath(QStringLiteral("/tmp/shots/overprint"));
     run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                                     QStringLiteral("-singlefile"), file, QStringLiteral("/tmp/shots/") + name});
+                                     QStringLiteral("-singlefile"), file, QStringLiteral("/tmp/shots/overprint/") + name});
 }
