@@ -194,16 +194,19 @@ TEST_F(DataStore, MarginsAndCorrectionsDefaultToZero)
     EXPECT_EQ(dm->TopMargin(fkPit37, 2), -2);
     EXPECT_EQ(dm->LeftMargin(fkPit37, 1), 0);
     EXPECT_EQ(dm->LeftMargin(fkPit36, 2), 0);
+    // PIT-37 comes with its rows from the installation; PIT-38 has none yet.
+    EXPECT_EQ(dm->CorrectionX(fkPit38, 40), 0);
     TTable* k = dm->Korekta;
     k->append();
-    k->setValue(QStringLiteral("Pit"), QStringLiteral("PIT-37"));
+    k->setValue(QStringLiteral("Pit"), QStringLiteral("PIT-38"));
     k->setValue(QStringLiteral("Pole"), 40);
     k->setValue(QStringLiteral("KorX"), 2);
     k->setValue(QStringLiteral("KorY"), -1);
     k->post();
-    EXPECT_EQ(dm->CorrectionX(fkPit37, 40), 2);
-    EXPECT_EQ(dm->CorrectionY(fkPit37, 40), -1);
-    EXPECT_EQ(dm->CorrectionY(fkPit37, 41), 0);
+    EXPECT_EQ(dm->CorrectionX(fkPit38, 40), 2);
+    EXPECT_EQ(dm->CorrectionY(fkPit38, 40), -1);
+    EXPECT_EQ(dm->CorrectionY(fkPit38, 41), 0);
+    EXPECT_EQ(dm->CorrectionX(fkPit37, 40), 0);
 }
 
 TEST_F(DataStore, ForeignSumsOverAttachmentsLeaveTheCurrentRow)
