@@ -1,5 +1,6 @@
 #include "FEditKwotaFrm.h"
 
+#include "BoxWidgets.h"
 #include "FDM.h"
 #include "Kwoty.h"
 #include "Messages.h"
@@ -34,18 +35,9 @@ TEditKwota::TEditKwota(TKwotyList* list, QWidget* parent) : QDialog(parent), lis
     form->addRow(opisLbl, OpisEdit);
     form->addRow(kwotaLbl, KwotaEdit);
 
-    ZapiszBtn = new QPushButton(QStringLiteral("Zapisz"), this);
-    ZapiszBtn->setObjectName(QStringLiteral("ZapiszBtn"));
+    QHBoxLayout* buttons = SaveCancelRow(this, ZapiszBtn, AnulujBtn);
     ZapiszBtn->setDefault(true);
-    AnulujBtn = new QPushButton(QStringLiteral("Anuluj"), this);
-    AnulujBtn->setObjectName(QStringLiteral("AnulujBtn"));
     connect(ZapiszBtn, &QPushButton::clicked, this, &TEditKwota::ZapiszBtnClick);
-    connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ZapiszBtn);
-    buttons->addWidget(AnulujBtn);
     auto* main = new QVBoxLayout(this);
     main->addLayout(form);
     main->addLayout(buttons);

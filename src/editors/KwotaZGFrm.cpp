@@ -1,5 +1,6 @@
 #include "KwotaZGFrm.h"
 
+#include "BoxWidgets.h"
 #include "Globals.h"
 #include "zz_EditCalc.h"
 
@@ -37,16 +38,8 @@ TKwotaZG::TKwotaZG(QWidget* parent) : QDialog(parent)
     grid->addWidget(new QLabel(QStringLiteral("Razem"), frame), 2, 0);
     grid->addWidget(SumaLbl, 2, 1);
 
-    ZapiszBtn = new QPushButton(QStringLiteral("Zapisz"), this);
-    ZapiszBtn->setObjectName(QStringLiteral("ZapiszBtn"));
-    AnulujBtn = new QPushButton(QStringLiteral("Anuluj"), this);
-    AnulujBtn->setObjectName(QStringLiteral("AnulujBtn"));
+    QHBoxLayout* buttons = SaveCancelRow(this, ZapiszBtn, AnulujBtn);
     connect(ZapiszBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ZapiszBtn);
-    buttons->addWidget(AnulujBtn);
     auto* main = new QVBoxLayout(this);
     main->addWidget(frame);
     main->addLayout(buttons);

@@ -10,6 +10,19 @@ constexpr Amount kPitD49Cap = "11340.00"_zl;
 
 QString currency(Amount a) { return FormatAmount(a) + QStringLiteral(" zł"); }
 
+// Sets the item's fields on the row being inserted or edited and posts it (cancelled on failure).
+void postItem(TTable* t, const QString& opis, Amount kwota)
+{
+    t->setValue(QStringLiteral("Opis"), opis);
+    t->setAmount(QStringLiteral("Kwota"), RoundAmount(2, kwota));
+    try {
+        t->post();
+    } catch (...) {
+        t->cancel();
+        throw;
+    }
+}
+
 }  // namespace
 
 QString TKwotyKey::rodz() const { return RodzCode(person); }
@@ -97,14 +110,7 @@ int TKwotyList::insert(const QString& opis, Amount kwota)
     t->setValue(QStringLiteral("Pit"), key_.pit());
     t->setValue(QStringLiteral("NrZal"), key_.nrZal);
     t->setValue(QStringLiteral("Pole"), key_.box);
-    t->setValue(QStringLiteral("Opis"), opis);
-    t->setAmount(QStringLiteral("Kwota"), RoundAmount(2, kwota));
-    try {
-        t->post();
-    } catch (...) {
-        t->cancel();
-        throw;
-    }
+    postItem(t, opis, kwota);
     const int porz = t->asInt(QStringLiteral("Porz"));
     reload();
     return porz;
@@ -116,14 +122,7 @@ int TKwotyList::update(int porz, const QString& opis, Amount kwota)
     t->ensureOpen();
     if (!t->locate(QStringLiteral("Porz"), porz)) return 0;
     t->edit();
-    t->setValue(QStringLiteral("Opis"), opis);
-    t->setAmount(QStringLiteral("Kwota"), RoundAmount(2, kwota));
-    try {
-        t->post();
-    } catch (...) {
-        t->cancel();
-        throw;
-    }
+    postItem(t, opis, kwota);
     reload();
     return porz;
 }

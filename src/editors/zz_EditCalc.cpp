@@ -24,6 +24,7 @@ bool TGSkEditCalc::readText(bool beepOnFailure)
 {
     if (!userText_) return !state_.parseErrorPending;
     const bool ok = state_.parse(text());
+    userText_ = false;   // read once: the value and the pending error now stand for the text
     if (!ok && beepOnFailure) QApplication::beep();
     return ok;
 }
@@ -191,6 +192,14 @@ void TGSkEditCalc::focusOutEvent(QFocusEvent* e)
 
 void TGSkEditCalc::keyPressEvent(QKeyEvent* e)
 {
+    QPointer<TGSkEditCalc> self(this);
+    Q_EMIT keyDown(e->key(), e->modifiers());
+    if (!self) return;
+    if (e->key() == Qt::Key_Up && (e->modifiers() & Qt::AltModifier)) {
+        e->accept();
+        Q_EMIT itemiseRequested();
+        return;
+    }
     // A single-line box: Enter is left to the window (default button, window handlers).
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         e->ignore();

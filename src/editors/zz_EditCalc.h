@@ -71,6 +71,10 @@ public:
 Q_SIGNALS:
     void entered();
     void exited();
+    // Every key pressed in the box, before the box handles it.
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Alt+Up: the window opens the box's itemised list (the key goes no further).
+    void itemiseRequested();
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
@@ -79,8 +83,8 @@ protected:
 
 private:
     void onTextChanged();
-    // Reads the text when the user changed it since the last refresh; beeps on failure
-    // unless `quietFailure`.
+    // Reads the text when it changed since it was last read or set by a refresh; beeps on a
+    // failure when asked.
     bool readText(bool beepOnFailure);
     void refresh(bool focused);
     void applyBackground(TEditBackground b);

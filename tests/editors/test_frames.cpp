@@ -1,6 +1,7 @@
 // Frames of the paper form on a window: named by box, captioned "n. title", coloured by
 // whether the box takes input, clickable, and below the controls placed inside them.
 
+#include "BoxWidgets.h"
 #include "Globals.h"
 #include "KrataWidget.h"
 #include "zz_EditCalc.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -49,4 +51,43 @@ TEST(BoxFrames, NamedCaptionedColouredAndUnderTheirControls)
 
     const QString dir = qEnvironmentVariable("ZORVIK_SHOTS");
     if (!dir.isEmpty()) page.grab().save(dir + QStringLiteral("/frames.png"));
+}
+
+TEST(BoxFrames, BuildersNameAndStyleTheControlsOfABox)
+{
+    QWidget page;
+    auto* plain = AddAmountEdit(&page, 39, QRect(0, 0, 120, 21));
+    auto* whole = AddAmountEdit(&page, 43, QRect(0, 30, 120, 21), TAmountStyle::Whole);
+    auto* capped = AddAmountEdit(&page, 93, QRect(0, 60, 120, 21), TAmountStyle::Capped);
+    auto* checked = AddAmountEdit(&page, 44, QRect(0, 90, 120, 21), TAmountStyle::Checked);
+    auto* label = AddAmountLabel(&page, 41, QRect(130, 0, 120, 21));
+    auto* button = AddItemiseButton(&page, 39, QRect(250, 0, 20, 21));
+    EXPECT_EQ(page.findChild<TGSkEditCalc*>(QStringLiteral("F39")), plain);
+    EXPECT_EQ(page.findChild<QLabel*>(QStringLiteral("F41Lbl")), label);
+    EXPECT_EQ(button->objectName(), QStringLiteral("F39Btn"));
+    EXPECT_EQ(button->property("box").toInt(), 39);
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+
+    struct Case { TGSkEditCalc* e; const char* format; TGSkEditCheckOptions options; };
+    const Case cases[] = {
+        {plain, "#,##0.00", {}},
+        {whole, "#,##0", {}},
+        {capped, "#,##0.00", coCheckHighLimit | coCheckOnExit | coCropBeyondLimit},
+        {checked, "#,##0.00", coCheckOnExit},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.e->DisplayFormat(), QString::fromLatin1(c.format)) << c.e->objectName().toStdString();
+        EXPECT_EQ(c.e->CheckOptions(), c.options) << c.e->objectName().toStdString();
+    }
+
+    // Alt+Up asks for the itemised list; other keys are only reported.
+    QSignalSpy itemise(plain, &TGSkEditCalc::itemiseRequested);
+    QSignalSpy keys(plain, &TGSkEditCalc::keyDown);
+    QTest::keyClick(plain, Qt::Key_Up, Qt::AltModifier);
+    QTest::keyClick(plain, Qt::Key_Up);
+    QTest::keyClick(plain, Qt::Key_5);
+    EXPECT_EQ(itemise.count(), 1);
+    ASSERT_GE(keys.count(), 3);                // (the Alt key itself is reported too)
+    EXPECT_EQ(keys.last().at(0).toInt(), int(Qt::Key_5));
+    EXPECT_EQ(plain->text(), QStringLiteral("5"));
 }
