@@ -141,7 +141,12 @@ QPoint PrintingOffset(const QPrinter& printer)
     return printer.pageLayout().paintRectPixels(printer.resolution()).topLeft();
 }
 
-TOverprintOutput::TOverprintOutput(QPrinter* printer) : printer_(printer) {}
+TOverprintOutput::TOverprintOutput(QPrinter* printer) : printer_(printer)
+{
+    // A printer set to print into a PDF file (e.g. from the printer dialog): numbered
+    // files, so that the jobs after the first do not overwrite it.
+    if (printer->outputFormat() == QPrinter::PdfFormat) pdfFile_ = printer->outputFileName();
+}
 
 TOverprintOutput::TOverprintOutput(const QString& pdfFile, int dpi)
     : own_(std::make_unique<QPrinter>(QPrinter::HighResolution)), pdfFile_(pdfFile)

@@ -92,7 +92,8 @@ private:
 QPoint PrintingOffset(const QPrinter& printer);
 
 // Where overprint jobs go: a printer, or PDF files written through the same code.
-// For PDF, job 1 goes to the given file and job n > 1 to "<name>-<n>.pdf" next to it.
+// For PDF (also a printer set to print into a PDF file), job 1 goes to the given file and
+// job n > 1 to "<name>-<n>.pdf" next to it.
 class TOverprintOutput {
 public:
     explicit TOverprintOutput(QPrinter* printer);

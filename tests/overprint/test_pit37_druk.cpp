@@ -1,5 +1,6 @@
 // The PIT-37 overprint pages: what lands where, read back from the PDF.
 
+#include "FDruk.h"
 #include "FPit37Druk.h"
 #include "FPit37Wsp.h"
 #include "FPrn.h"
@@ -9,7 +10,12 @@
 #include "PdfText.h"
 #include "TestEnv.h"
 
+#include <QCheckBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -44,12 +50,13 @@ const QVariantMap kTaxpayer{
 class Pit37DrukTest : public DataFolderTest {
 protected:
     // A taxpayer with the filing method, loaded into a PIT-37 model.
-    void load(int sposob)
+    int load(int sposob)
     {
         QVariantMap cols = kTaxpayer;
         cols.insert(QStringLiteral("Sposob"), sposob);
         const int id = addTaxpayer(QStringLiteral("kowalski"), QStringLiteral("jan"), cols);
-        ASSERT_TRUE(pit.Load(id));
+        EXPECT_TRUE(pit.Load(id));
+        return id;
     }
 
     void type(int box, Amount value)
@@ -247,4 +254,46 @@ TEST_F(Pit37DrukTest, PageThreeTextsSquaresAndLinesAsTyped)
     ASSERT_EQ(l3.size(), 1);
     EXPECT_NEAR(l3[0].y0 - l1[0].y0, l1[0].y0 - Snap(223), 0.1);
     EXPECT_NEAR(PdfFind(w, QStringLiteral("us"))[0].x0, Snap(20), kTol);
+}
+
+TEST_F(Pit37DrukTest, OverprintCommandPrintsTheChosenPagesAndCopies)
+{
+    const int id = load(0);
+    TDrukFrm dialog;
+    const QString file = out.filePath(QStringLiteral("nadruk.pdf"));
+    dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+    dialog.printer()->setOutputFileName(file);
+    auto answer = [&](bool print) {
+        QTimer::singleShot(0, [&dialog, print] {
+            dialog.pageBox(1)->setChecked(true);
+            dialog.pageBox(2)->setChecked(false);
+            dialog.pageBox(3)->setChecked(true);
+            dialog.copiesEdit()->setValue(3);
+            dialog.sortBox()->setChecked(true);
+            dialog.findChild<QPushButton*>(print ? QStringLiteral("Drukuj") : QStringLiteral("Anuluj"))->click();
+        });
+    };
+
+    answer(false);
+    EXPECT_FALSE(NadrukPit37(dialog, pit, id));
+    EXPECT_FALSE(QFile::exists(file));
+
+    answer(true);
+    ASSERT_TRUE(NadrukPit37(dialog, pit, id));
+    const QString s1 = QStringLiteral("PIT-37 - Strona 1"), s3 = QStringLiteral("PIT-37 - Strona 3");
+    QStringList titles;
+    for (int n = 1; n <= 7; ++n) {
+        const QString f = n == 1 ? file : out.filePath(QStringLiteral("nadruk-%1.pdf").arg(n));
+        if (QFile::exists(f)) titles << PdfTitle(f);
+    }
+    EXPECT_EQ(titles, QStringList({s1, s3, s1, s3, s1, s3}));
+    EXPECT_EQ(text(PdfWords(file)).left(8), QStringLiteral("1 2 3 4 "));   // the NIP cells lead page 1
+    EXPECT_TRUE(messages->texts().isEmpty());
+
+    // A job that cannot start is reported, not passed over.
+    dialog.printer()->setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
+    answer(true);
+    EXPECT_FALSE(NadrukPit37(dialog, pit, id));
+    ASSERT_EQ(messages->count(), 1);
+    EXPECT_TRUE(messages->texts().value(0).startsWith(QStringLiteral("Nie można rozpocząć wydruku")));
 }

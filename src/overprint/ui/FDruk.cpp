@@ -1,8 +1,10 @@
 #include "FDruk.h"
 
 #include "FMargin.h"
-#include "FPrn.h"
+#include "FPit37.h"
+#include "FPit37Druk.h"
 #include "Globals.h"
+#include "Messages.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -151,4 +153,25 @@ void TDrukFrm::Print()
     // The pages the form does not have are hidden, never printed.
     for (int i = 0; i < 6; ++i) pages_[i] = i < pageCount_ && pageBoxes_[i]->isChecked();
     accept();
+}
+
+bool RunOverprint(TDrukFrm& dialog, int formKind, const TOverprintPageProc& printPage)
+{
+    if (dialog.Execute(formKind) != QDialog::Accepted) return false;
+    const QVector<int> pages = dialog.Pages();
+    if (pages.isEmpty()) return false;
+    try {
+        TOverprintOutput output(dialog.printer());
+        PrintOverprint(output, pages, dialog.Copies(), dialog.Sort(), printPage);
+    } catch (const TPrintError& e) {
+        ShowError(e.message());
+        return false;
+    }
+    return true;
+}
+
+bool NadrukPit37(TDrukFrm& dialog, TPit37& pit, int podatId)
+{
+    if (!pit.Load(podatId)) return false;
+    return RunOverprint(dialog, fkPit37, [&pit](TOverprintOutput& o, int page) { PrintPit37Page(o, pit, page); });
 }

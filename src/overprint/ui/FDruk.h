@@ -2,6 +2,8 @@
 // The "Nadruk" print dialog: printer, copies and the pages of a form to overprint.
 // It lives for the whole run, so the page choice is kept from one use to the next.
 
+#include "FPrn.h"
+
 #include <QDialog>
 #include <QVector>
 
@@ -13,6 +15,7 @@ class QPrinter;
 class QPushButton;
 class QSpinBox;
 class TMarginesyFrm;
+class TPit37;
 
 class TDrukFrm : public QDialog {
     Q_OBJECT
@@ -66,3 +69,10 @@ private:
     int copies_ = 1;
     bool sort_ = false;
 };
+
+// The overprint command of a form: the dialog in the form's variant, then the chosen pages
+// and copies on the chosen printer, one job per printed page. A job that cannot start is
+// reported with ShowError. False when nothing was printed (cancelled, no page, failure).
+bool RunOverprint(TDrukFrm& dialog, int formKind, const TOverprintPageProc& printPage);
+// The same for PIT-37: loads the taxpayer into the model first.
+bool NadrukPit37(TDrukFrm& dialog, TPit37& pit, int podatId);
