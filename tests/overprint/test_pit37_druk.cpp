@@ -144,7 +144,7 @@ TEST_F(Pit37DrukTest, JointReturnFirstPage)
     const auto pages = print({1});
     ASSERT_EQ(pages.size(), 1);
     EXPECT_EQ(PdfTitle(files[0]), QStringLiteral("PIT-37 - Strona 1"));
-    PdfShot(files[0], QStringLiteral("pit37_joint_1"));
+    PdfShot(files[0], QStringLiteral("overprint/pit37_joint_1"));
     const auto& w = pages[0];
 
     // NIPs: ten digits each, right-aligned on their cells.
@@ -180,7 +180,7 @@ TEST_F(Pit37DrukTest, IndividualReturnPrintsNoSpouseData)
 {
     load(0);
     const auto w = print({1}).value(0);
-    PdfShot(files[0], QStringLiteral("pit37_indyw_1"));
+    PdfShot(files[0], QStringLiteral("overprint/pit37_indyw_1"));
     EXPECT_EQ(near(w, {20.5f, 111}).value(0).text, QStringLiteral("X"));   // first square of box 6
     EXPECT_TRUE(near(w, {51.5f, 111}).isEmpty());
     for (const auto& word : w) {
@@ -199,7 +199,7 @@ TEST_F(Pit37DrukTest, AmountsOfPageTwo)
     type(44, Amount());          // an entered 0: printed
     type(66, "1200.50"_zl);
     auto w = print({2}).value(0);
-    PdfShot(files[0], QStringLiteral("pit37_joint_2"));
+    PdfShot(files[0], QStringLiteral("overprint/pit37_joint_2"));
 
     EXPECT_EQ(valueAt(w, {86, 50}), QStringLiteral("44 490,00"));
     EXPECT_NEAR(near(w, {86, 50}, true).value(0).x1, PxToMm(2031, kDpi), kTol);   // ends at pixel 2031
@@ -236,7 +236,7 @@ TEST_F(Pit37DrukTest, PageThreeTextsSquaresAndLinesAsTyped)
     pit.P137 = {QStringLiteral("nip 526-000-12-46"), QStringLiteral("anna żółkiewska"), QStringLiteral("us zgierz")};
     pit.Pelnomocnik = QStringLiteral("adam nowak");
     const auto w = print({3}).value(0);
-    PdfShot(files[0], QStringLiteral("pit37_joint_3"));
+    PdfShot(files[0], QStringLiteral("overprint/pit37_joint_3"));
 
     EXPECT_EQ(text(near(w, {20, 143.5f})), QStringLiteral("FUNDACJA"));
     EXPECT_EQ(text(near(w, {20, 152})), QStringLiteral("0000012345"));

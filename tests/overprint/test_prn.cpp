@@ -65,7 +65,7 @@ protected:
             TOverprintPage p(output, fkPit37, page, wsp);
             items(p);
         }
-        if (!shot.isEmpty()) PdfShot(file, shot);
+        if (!shot.isEmpty()) PdfShot(file, QStringLiteral("overprint/") + shot);
         return PdfWords(file);
     }
 

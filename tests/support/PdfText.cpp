@@ -1,6 +1,7 @@
 #include "PdfText.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -71,7 +72,8 @@ QString PdfTitle(const QString& file)
 
 void PdfShot(const QString& file, const QString& name, int dpi)
 {
-    QDir().mkpath(QStringLiteral("/tmp/shots/overprint"));
+    const QString target = QStringLiteral("/tmp/shots/") + name;
+    QDir().mkpath(QFileInfo(target).path());
     run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                                     QStringLiteral("-singlefile"), file, QStringLiteral("/tmp/shots/overprint/") + name});
+                                     QStringLiteral("-singlefile"), file, target});
 }

@@ -22,7 +22,7 @@ QVector<TPdfWord> PdfWords(const QString& file);
 QVector<TPdfWord> PdfFind(const QVector<TPdfWord>& words, const QString& text);
 // The document title (pdfinfo).
 QString PdfTitle(const QString& file);
-// Renders page 1 to a PNG under /tmp/shots for looking at it (never asserted).
+// Renders page 1 to /tmp/shots/<name>.png (name may hold a subfolder) for looking at it.
 void PdfShot(const QString& file, const QString& name, int dpi = 100);
 
 // Device pixels at `dpi` to millimetres.
