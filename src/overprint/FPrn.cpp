@@ -204,7 +204,8 @@ TOverprintPage::TOverprintPage(TOverprintOutput& output, int formKind, int page,
 
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer)) {
-        const QString where = output.isPdf() ? printer->outputFileName() : printer->printerName();
+        QString where = output.isPdf() ? printer->outputFileName() : printer->printerName();
+        if (where.isEmpty()) where = QStringLiteral("brak drukarki");
         throw TPrintError(QStringLiteral("Nie można rozpocząć wydruku: %1").arg(where));
     }
     prn_ = std::make_unique<TPrn>(painter_.get());

@@ -190,6 +190,19 @@ TEST_F(Pit37DrukTest, IndividualReturnPrintsNoSpouseData)
     EXPECT_EQ(text(near(w, {20, 184})), QStringLiteral("KOWALSKI"));
 }
 
+TEST_F(Pit37DrukTest, NipPushedAboveTheSheetIsLeftOut)
+{
+    load(1);
+    TTable* k = dm->Korekta;
+    ASSERT_TRUE(k->locate({QStringLiteral("Pit"), QStringLiteral("Pole")}, {QStringLiteral("PIT-37"), 1}));
+    k->edit();
+    k->setValue(QStringLiteral("KorY"), -17);
+    k->post();
+    const auto w = print({1}).value(0);
+    for (const auto& word : w) EXPECT_FALSE(word.x0 < 80 && word.y0 < 20) << word.text.toStdString();
+    EXPECT_EQ(near(w, {95, 16}, true).size(), 1);   // the spouse's NIP stays
+}
+
 TEST_F(Pit37DrukTest, AmountsOfPageTwo)
 {
     load(1);
