@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QSet>
@@ -243,6 +244,14 @@ TEST_F(DialogTest, CorrectionDialogGoesToABoxAndPostsEdits)
     ASSERT_TRUE(panel >= 0 && panel < TKorektaFrm::VisibleRows);
     EXPECT_EQ(k.opisLabel(panel)->text(), QStringLiteral("40"));
     Shot(k, QStringLiteral("dlg_korekta"));
+
+    // Enter in the box number searches and leaves the dialog open.
+    k.boxEdit()->setFocus();
+    k.boxEdit()->setValue(39);
+    QTest::keyClick(k.boxEdit(), Qt::Key_Return);
+    EXPECT_TRUE(k.isVisible());
+    EXPECT_EQ(dm->Korekta->asInt(QStringLiteral("Pole")), 39);
+    k.GoTo(QStringLiteral("PIT-37"), 40);
 
     // A box nobody has: the row stays.
     const int row = k.currentRow();

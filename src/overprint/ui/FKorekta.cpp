@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -122,7 +124,11 @@ TKorektaFrm::TKorektaFrm(QWidget* parent) : QDialog(parent)
     boxEdit_->setRange(1, 300);
     auto* go = new QPushButton(QStringLiteral("&Idź do"), search);
     go->setObjectName(QStringLiteral("IdzDo"));
+    go->setAutoDefault(false);
     connect(go, &QPushButton::clicked, this, [this] { GoTo(formCombo_->currentText(), boxEdit_->value()); });
+    // Enter in the box number searches; elsewhere it must not close the dialog.
+    goButton_ = go;
+    boxEdit_->installEventFilter(this);
     auto* sl = new QGridLayout(search);
     auto* formLabel = new QLabel(QStringLiteral("PIT/NIP"), search);
     formLabel->setBuddy(formCombo_);
@@ -142,6 +148,7 @@ TKorektaFrm::TKorektaFrm(QWidget* parent) : QDialog(parent)
 
     auto* close = new QPushButton(QStringLiteral("&Zamknij"), this);
     close->setObjectName(QStringLiteral("Zamknij"));
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* bottom = new QHBoxLayout;
@@ -302,6 +309,22 @@ void TKorektaFrm::shiftEdited(int panel, bool x, int value)
 bool TKorektaFrm::eventFilter(QObject* o, QEvent* e)
 {
     // Clicking or focusing a panel makes its row the current one.
+    if (o == boxEdit_ && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            boxEdit_->interpretText();
+            goButton_->click();
+            return true;
+        }
+    }
+    if (e->type() == QEvent::Wheel) {
+        for (const Panel& pn : panels_)
+            if (o == pn.frame) {
+                const int steps = static_cast<QWheelEvent*>(e)->angleDelta().y() / 120;
+                scroll_->setValue(scroll_->value() - steps);
+                return true;
+            }
+    }
     if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::FocusIn) {
         for (int p = 0; p < VisibleRows; ++p) {
             const Panel& pn = panels_[p];

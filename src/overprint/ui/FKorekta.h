@@ -10,6 +10,7 @@
 class QComboBox;
 class QFrame;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QToolButton;
@@ -77,5 +78,6 @@ private:
     QToolButton* nav_[NavButtonCount];
     QComboBox* formCombo_;
     QSpinBox* boxEdit_;
+    QPushButton* goButton_ = nullptr;
     bool updating_ = false;
 };
