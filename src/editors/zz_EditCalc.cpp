@@ -9,6 +9,34 @@
 #include <QPointer>
 #include <QTimer>
 
+namespace {
+
+// Eats the mouse click on the widget that was clicked to leave a box holding a malformed
+// amount, so that the button's action does not run; removed when the focus is put back.
+class TClickSwallower : public QObject {
+public:
+    TClickSwallower(QWidget* target, QObject* parent) : QObject(parent), target_(target)
+    {
+        target->installEventFilter(this);
+    }
+    ~TClickSwallower() override
+    {
+        if (target_) target_->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        return e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease
+               || e->type() == QEvent::MouseButtonDblClick;
+    }
+
+private:
+    QPointer<QWidget> target_;
+};
+
+}  // namespace
+
 TGSkEditCalc::TGSkEditCalc(QWidget* parent)
     : QLineEdit(parent), color_(QApplication::palette().color(QPalette::Base))
 {
@@ -174,11 +202,15 @@ void TGSkEditCalc::focusOutEvent(QFocusEvent* e)
     if (!self) return;
     if (state_.options.testFlag(coCheckOnExit)) {
         if (!readText(false)) {
-            // Keep the typed text for correcting it and bring the focus back.
+            // Keep the typed text for correcting it, cancel the click that moved the focus
+            // away (e.g. on a save button) and bring the focus back.
+            QWidget* clicked = e->reason() == Qt::MouseFocusReason ? QApplication::focusWidget() : nullptr;
+            auto* swallower = clicked && clicked != this ? new TClickSwallower(clicked, this) : nullptr;
             ShowError(InvalidContentMessage());
             if (!self) return;
             state_.parseErrorPending = true;
-            QTimer::singleShot(0, this, [this] {
+            QTimer::singleShot(0, this, [this, swallower] {
+                delete swallower;
                 setFocus(Qt::OtherFocusReason);
                 selectAll();
             });

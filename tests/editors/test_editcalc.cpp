@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -231,6 +232,34 @@ TEST_F(EditCalcWidget, MalformedAmountShowsTheMessageAndKeepsTheFocus)
     QApplication::processEvents();
     EXPECT_EQ(messages.count(), 2);
     EXPECT_TRUE(other->hasFocus());
+    EXPECT_EQ(edit->text(), QStringLiteral("123,00"));
+}
+
+TEST_F(EditCalcWidget, ClickThatLeavesAMalformedAmountDoesNotRunItsButton)
+{
+    auto* save = new QPushButton(QStringLiteral("Zapisz"), window.get());
+    window->layout()->addWidget(save);
+    QApplication::processEvents();
+    int saves = 0;
+    QObject::connect(save, &QPushButton::clicked, [&] { ++saves; });
+    edit->setCheckOptions(coCheckOnExit);
+    edit->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    typeText(edit, QStringLiteral("12a3"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(messages.texts(), QStringList{U("Niepoprawna zawartość pola")});
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(edit->hasFocus());
+
+    // Corrected, the same click goes through.
+    edit->selectAll();
+    typeText(edit, QStringLiteral("123"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(messages.count(), 1);
     EXPECT_EQ(edit->text(), QStringLiteral("123,00"));
 }
 
