@@ -23,6 +23,19 @@ QList<TQRCustomPit*> TQRPage::components() const
     return out;
 }
 
+void TQRPage::setDataFont(const QString& family, int pointSize)
+{
+    for (TQRCustomPit* c : components()) {
+        if (!qobject_cast<TQRCustomBox*>(c) && !qobject_cast<TQRComb*>(c) && !qobject_cast<TQRDate*>(c)
+            && !qobject_cast<TQRMemo*>(c))
+            continue;
+        QFont f = c->Font();
+        f.setFamily(family);
+        if (pointSize > 0) f.setPointSize(pointSize);
+        c->setFont(f);
+    }
+}
+
 void TQRPage::print(QPainter& painter, QPoint origin) const
 {
     const TQRCanvas canvas(painter.device());

@@ -38,6 +38,11 @@ public:
     T* find(const QString& name) const { return qobject_cast<T*>(component(name)); }
     QList<TQRCustomPit*> components() const;
 
+    // The configured data font (name and size) for every component that prints the user's
+    // data: boxes (their value font), digit rows, dates and memos; the form's own texts
+    // (labels, cells, headings, footer) keep theirs.
+    void setDataFont(const QString& family, int pointSize);
+
     // Draws every component, in creation order, onto the painter's device; `origin` is the
     // device pixel where the sheet's corner lies (0, 0 on a full-page printer).
     void print(QPainter& painter, QPoint origin = {}) const;

@@ -474,3 +474,73 @@ void TQRPitFooter::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) c
     out << textItem(pageX + textWidth(c, bold, page + u' '), ySmall, u'/' + QString::number(pages_), small,
                     FontColor());
 }
+
+// ---- Printed texts and lines ---------------------------------------------------------------
+
+TQRLabel::TQRLabel(QObject* parent) : TQRCustomPit(parent) { setBrush(Qt::NoBrush); }
+
+QStringList TQRLabel::lines(const TQRCanvas& c) const
+{
+    if (!wordWrap_) return {caption_};
+    const QFontMetrics fm = metrics(c, Font());
+    const int width = edges(c).width();
+    QStringList out;
+    for (const QString& paragraph : caption_.split(u'\n')) {
+        QString line;
+        for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            const QString candidate = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
+                out << line;
+                line = word;
+            } else {
+                line = candidate;
+            }
+        }
+        out << line;
+    }
+    return out;
+}
+
+void TQRLabel::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const
+{
+    if (Brush().style() != Qt::NoBrush) {
+        TQRItem fill;
+        fill.kind = TQRItem::Fill;
+        fill.rect = QRect(e.left, e.top, e.width(), e.height());
+        fill.brush = Brush();
+        out << fill;
+    }
+    const QFont f = Font();
+    const QFontMetrics fm = metrics(c, f);
+    int y = e.top;
+    for (const QString& line : lines(c)) {
+        const int w = fm.horizontalAdvance(line);
+        const int x = alignment_ & Qt::AlignRight     ? e.right - w
+                      : alignment_ & Qt::AlignHCenter ? e.left + (e.width() - w) / 2
+                                                      : e.left;
+        if (!line.isEmpty()) out << textItem(x, y, line, f, FontColor());
+        y += fm.height();
+    }
+}
+
+TQRMemo::TQRMemo(QObject* parent) : TQRCustomPit(parent) { setBrush(Qt::NoBrush); }
+
+void TQRMemo::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const
+{
+    const QFont f = Font();
+    const int h = textHeight(c, f);
+    int y = e.top;
+    for (const QString& line : lines_) {
+        if (!line.isEmpty()) out << textItem(e.left, y, line, f, FontColor());
+        y += h;
+    }
+}
+
+void TQRShape::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const
+{
+    switch (shape_) {
+    case qrsRectangle: out << rectItem(c, edgeRect(e)); break;
+    case qrsHorLine: out << lineItem(devicePen(c), e.left, (e.top + e.bottom) / 2, e.right, (e.top + e.bottom) / 2); break;
+    case qrsVertLine: out << lineItem(devicePen(c), (e.left + e.right) / 2, e.top, (e.left + e.right) / 2, e.bottom); break;
+    }
+}

@@ -21,6 +21,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QPainter;
@@ -407,6 +408,67 @@ private:
     int pageNo_ = 1;
     QString version_ = QStringLiteral("9");
     int pages_ = 4;
+};
+
+// ---- Printed texts and lines of the form ---------------------------------------------------
+
+// A printed text of the form: one line, or wrapped at word boundaries within the width,
+// aligned left, centred or right (Qt::AlignLeft / AlignHCenter / AlignRight). The background
+// is filled only when the brush has a style (none by default).
+class TQRLabel : public TQRCustomPit {
+    Q_OBJECT
+public:
+    explicit TQRLabel(QObject* parent = nullptr);
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& s) { assign(caption_, s); }
+    Qt::Alignment Alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment a) { assign(alignment_, a); }
+    bool WordWrap() const { return wordWrap_; }
+    void setWordWrap(bool on) { assign(wordWrap_, on); }
+    // The lines the caption is printed in on this canvas.
+    QStringList lines(const TQRCanvas& c) const;
+
+protected:
+    void build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const override;
+
+private:
+    QString caption_;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    bool wordWrap_ = false;
+};
+
+// Several lines of text printed one under another from the top-left corner (box texts
+// kept as the user typed their lines).
+class TQRMemo : public TQRCustomPit {
+    Q_OBJECT
+public:
+    explicit TQRMemo(QObject* parent = nullptr);
+    QStringList Lines() const { return lines_; }
+    void setLines(const QStringList& l) { assign(lines_, l); }
+
+protected:
+    void build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const override;
+
+private:
+    QStringList lines_;
+};
+
+// A rectangle (shaded areas, frames of sections) or a horizontal or vertical line through
+// the middle of the component.
+enum TQRShapeKind { qrsRectangle, qrsHorLine, qrsVertLine };
+
+class TQRShape : public TQRCustomPit {
+    Q_OBJECT
+public:
+    using TQRCustomPit::TQRCustomPit;
+    TQRShapeKind Shape() const { return shape_; }
+    void setShape(TQRShapeKind k) { assign(shape_, k); }
+
+protected:
+    void build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const override;
+
+private:
+    TQRShapeKind shape_ = qrsRectangle;
 };
 
 // Paints primitives (also used by page views and tests).

@@ -331,6 +331,64 @@ TEST(QRPit, FooterSymbolVersionAndPages)
     EXPECT_EQ(g.PageNo(), 3);
 }
 
+TEST(QRPit, LabelsWrapAndAlignMemosStackShapesDrawLines)
+{
+    QImage dev = device10();
+    TQRCanvas canvas(&dev);
+    TQRLabel label;
+    label.setGeometryMm(0, 0, 30, 20);
+    label.setCaption(U("Wypełnia podatnik, który złożył zeznanie"));
+    EXPECT_EQ(label.lines(canvas), QStringList{label.Caption()});
+    EXPECT_TRUE(ofKind(label.layout(canvas), TQRItem::Fill).isEmpty());   // no background by default
+    label.setWordWrap(true);
+    const QStringList lines = label.lines(canvas);
+    ASSERT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(u' '), label.Caption());
+    const QFontMetrics fm(label.Font(), &dev);
+    for (const QString& l : lines) EXPECT_LE(fm.horizontalAdvance(l), 300) << l.toStdString();
+    label.setAlignment(Qt::AlignRight);
+    const TQRItems t = ofKind(label.layout(canvas), TQRItem::Text);
+    ASSERT_EQ(t.size(), lines.size());
+    for (int i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].pos.x() + fm.horizontalAdvance(t[i].text), 300);
+        EXPECT_EQ(t[i].pos.y(), i * fm.height());
+    }
+
+    TQRMemo memo;
+    memo.setGeometryMm(10, 10, 100, 20);
+    memo.setLines({QStringLiteral("123-456-32-18"), QString(), QStringLiteral("URZAD")});
+    const TQRItems m = ofKind(memo.layout(canvas), TQRItem::Text);
+    ASSERT_EQ(m.size(), 2);                    // the empty line keeps its place
+    EXPECT_EQ(m[1].pos, QPoint(100, 100 + 2 * QFontMetrics(memo.Font(), &dev).height()));
+
+    TQRShape shape;
+    shape.setGeometryMm(0, 0, 10, 4);
+    EXPECT_EQ(ofKind(shape.layout(canvas), TQRItem::Rect).size(), 1);
+    shape.setShape(qrsHorLine);
+    EXPECT_EQ(ofKind(shape.layout(canvas), TQRItem::Line).first().line, QLine(0, 20, 100, 20));
+    shape.setShape(qrsVertLine);
+    EXPECT_EQ(ofKind(shape.layout(canvas), TQRItem::Line).first().line, QLine(50, 0, 50, 40));
+}
+
+TEST(QRPage, DataFontReachesDataComponentsOnly)
+{
+    TQRPage page;
+    auto* box = page.add<TQRCurrBox>(QStringLiteral("F39"), 0, 0, 50, 9);
+    auto* nip = page.add<TQRNIP>(QStringLiteral("FNip"), 0, 10, 65, 6);
+    auto* date = page.add<TQRDate>(QStringLiteral("FData"), 0, 20, 48, 6);
+    auto* label = page.add<TQRLabel>(QStringLiteral("Napis"), 0, 30, 50, 5);
+    auto* footer = page.add<TQRPitFooter>(QStringLiteral("Stopka"), 0, 40, 38, 6);
+    page.setDataFont(QStringLiteral("Courier New"), 10);
+    for (TQRCustomPit* c : {static_cast<TQRCustomPit*>(box), static_cast<TQRCustomPit*>(nip),
+                            static_cast<TQRCustomPit*>(date)}) {
+        EXPECT_EQ(c->Font().family(), QStringLiteral("Courier New")) << c->objectName().toStdString();
+        EXPECT_EQ(c->Font().pointSize(), 10);
+    }
+    EXPECT_EQ(box->CaptionFont().pointSize(), 7);   // the printed box title keeps its font
+    EXPECT_EQ(label->Font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(footer->Font().pointSize(), 11);
+}
+
 TEST(Krata, RowsColumnsAndCaption)
 {
     const QRect bounds(0, 0, 66, 46);

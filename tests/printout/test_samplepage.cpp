@@ -61,6 +61,19 @@ void buildSample(TQRPage& page)
         c->setVertAlignment(TVAlignment(i % 3));
         c->setBrush(QColor(235, 235, 235));
     }
+    auto* section = page.add<TQRShape>(QStringLiteral("SekcjaTlo"), 10, 80, 180, 6);
+    section->setBrush(QColor(235, 235, 235));
+    auto* heading = page.add<TQRLabel>(QStringLiteral("SekcjaNapis"), 12, 80.5, 176, 5);
+    heading->setCaption(U("D. DOCHODY PODATNIKA I MAŁŻONKA"));
+    heading->setFont([] { QFont f = TQRCustomPit::DefaultFont(10); f.setBold(true); return f; }());
+    auto* note = page.add<TQRLabel>(QStringLiteral("Pouczenie"), 10, 88, 80, 15);
+    note->setWordWrap(true);
+    note->setFont(TQRCustomPit::DefaultFont(7));
+    note->setCaption(U("Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie "
+                       "grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym."));
+    page.add<TQRMemo>(QStringLiteral("F137"), 100, 88, 90, 15)->setLines({QStringLiteral("123-456-32-18"),
+                                                                           U("ANNA KOWALSKA"), U("US WARSZAWA-MOKOTÓW")});
+    page.add<TQRShape>(QStringLiteral("Linia"), 10, 104, 180, 2)->setShape(qrsHorLine);
     auto* footer = page.add<TQRPitFooter>(QStringLiteral("Stopka"), 150, 270, 38, 6);
     footer->setFormularz(fmPit37);
     footer->setVersion(QStringLiteral("14"));
