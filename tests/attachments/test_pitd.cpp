@@ -2,42 +2,24 @@
 // identification and address checks, and what PIT-37 takes from it.
 
 #include "FPitD.h"
+#include "FormTestHelpers.h"
 #include "TestEnv.h"
 
 namespace {
 
-using Rows = QVector<std::pair<int, QString>>;
+using Rows = ErrorRows;
 
 class PitDTest : public DataFolderTest {
 protected:
     int addPerson(QVariantMap more = {})
     {
-        QVariantMap m{{QStringLiteral("PitDPod"), true},
-                      {QStringLiteral("NIP"), QStringLiteral("123-456-32-18")},
-                      {QStringLiteral("DataUr"), QDate(1980, 4, 30)},
-                      {QStringLiteral("Pesel"), QStringLiteral("80043012343")},
-                      {QStringLiteral("Kraj"), QStringLiteral("Polska")},
-                      {QStringLiteral("Wojew"), QStringLiteral("Mazowieckie")},
-                      {QStringLiteral("Powiat"), QStringLiteral("Warszawa")},
-                      {QStringLiteral("Gmina"), QStringLiteral("Warszawa")},
-                      {QStringLiteral("Ulica"), QStringLiteral("Prosta")},
-                      {QStringLiteral("Posesja"), QStringLiteral("1")},
-                      {QStringLiteral("Miasto"), QStringLiteral("Warszawa")},
-                      {QStringLiteral("KodPoczt"), QStringLiteral("00-001")}};
+        QVariantMap m = CompleteIdentity();
+        m[QStringLiteral("PitDPod")] = true;
         for (auto it = more.begin(); it != more.end(); ++it) m[it.key()] = it.value();
         return addTaxpayer(QStringLiteral("Nowak"), QStringLiteral("Jan"), m);
     }
-    static void type(TPitD& m, int box, Amount a)
-    {
-        m.SetEmpty(box, false);
-        m.SetField(box, a);
-    }
-    Rows rows() const
-    {
-        Rows r;
-        for (const TBlad& e : dm->BledyTbl->rows()) r.push_back({e.NrPola, e.Opis});
-        return r;
-    }
+    static void type(TFormularz& m, int box, Amount a) { TypeBox(m, box, a); }
+    Rows rows() const { return ErrorListRows(*dm); }
 };
 
 TEST_F(PitDTest, CompleteTaxpayerWithoutSpouseVerifiesClean)

@@ -2,11 +2,12 @@
 // joint mode, children, donees and the rehabilitation worksheet.
 
 #include "FPitO.h"
+#include "FormTestHelpers.h"
 #include "TestEnv.h"
 
 namespace {
 
-using Rows = QVector<std::pair<int, QString>>;
+using Rows = ErrorRows;
 
 class PitOTest : public DataFolderTest {
 protected:
@@ -26,19 +27,9 @@ protected:
         for (auto it = more.begin(); it != more.end(); ++it) m[it.key()] = it.value();
         return addTaxpayer(QStringLiteral("Nowak"), QStringLiteral("Jan"), m);
     }
-    static void type(TPitO& m, int box, Amount a)
-    {
-        m.SetEmpty(box, false);
-        m.SetField(box, a);
-    }
+    static void type(TFormularz& m, int box, Amount a) { TypeBox(m, box, a); }
     // The rows of the error list outside identification (box 13 and above).
-    Rows amountRows() const
-    {
-        Rows r;
-        for (const TBlad& e : dm->BledyTbl->rows())
-            if (e.NrPola >= 13) r.push_back({e.NrPola, e.Opis});
-        return r;
-    }
+    Rows amountRows() const { return ErrorListRows(*dm, 13); }
 };
 
 TEST_F(PitOTest, InternetLimit)

@@ -3,6 +3,7 @@
 // while the filing is not joint.
 
 #include "FPit37.h"
+#include "FormTestHelpers.h"
 #include "TestEnv.h"
 
 namespace {
@@ -110,10 +111,7 @@ TEST_F(IdentificationTest, SpouseAmountsKeptButLeftOutWhileNotJoint)
     {
         TPit37 m;
         ASSERT_TRUE(m.Load(id));
-        for (auto [box, a] : {std::pair{39, "30000.00"_zl}, {66, "20000.00"_zl}, {70, "1500.00"_zl}}) {
-            m.SetEmpty(box, false);
-            m.SetField(box, a);
-        }
+        for (auto [box, a] : {std::pair{39, "30000.00"_zl}, {66, "20000.00"_zl}, {70, "1500.00"_zl}}) TypeBox(m, box, a);
         ASSERT_TRUE(m.Save());
     }
     dm->Podatnik->locate(QStringLiteral("PodatId"), id);

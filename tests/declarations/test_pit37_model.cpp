@@ -2,6 +2,7 @@
 // SetField rules, warnings) and the computation's worked cases.
 
 #include "FPit37.h"
+#include "FormTestHelpers.h"
 #include "TestEnv.h"
 
 namespace {
@@ -13,11 +14,7 @@ protected:
         return addTaxpayer(surname, firstName, {{QStringLiteral("Sposob"), method}});
     }
     // Types a value the way the editor does: the amount, and the box is no longer blank.
-    static void type(TPit37& m, int box, Amount a)
-    {
-        m.SetEmpty(box, false);
-        m.SetField(box, a);
-    }
+    static void type(TPit37& m, int box, Amount a) { TypeBox(m, box, a); }
 };
 
 TEST_F(Pit37Test, IndividualScaleWorkedCase)

@@ -5,6 +5,7 @@
 #include "FPit37.h"
 #include "FPitD.h"
 #include "FPitO.h"
+#include "FormTestHelpers.h"
 #include "TestEnv.h"
 
 #include <QFile>
@@ -64,13 +65,9 @@ std::vector<ReturnCase> readCases()
 
 class Pit37Returns : public DataFolderTest, public ::testing::WithParamInterface<ReturnCase> {};
 
-template <class Model>
-void typeInto(Model& m, const Boxes& boxes)
+void typeInto(TFormularz& m, const Boxes& boxes)
 {
-    for (auto [box, a] : boxes) {
-        m.SetEmpty(box, false);
-        m.SetField(box, a);
-    }
+    for (auto [box, a] : boxes) TypeBox(m, box, a);
 }
 
 TEST_P(Pit37Returns, BoxesAsWorkedOutByHand)
