@@ -19,7 +19,7 @@ constexpr TBoxDef kBoxes[] = {
     Derived(28, D::NonZero), Derived(29, D::NonZero, {}, S),
     // C. deductions from tax
     Typed(30, "P30"), Typed(31, "P31", D::Filled, S), Typed(32, "P32"), Typed(33, "P33", D::Filled, S),
-    Derived(34, D::Positive),   // number of children
+    Derived(34, D::Positive, BoxShow::Whole),   // number of children
     Typed(35, "P35"), Typed(36, "P36", D::Filled, S), Typed(37, "P37"), Typed(38, "P38", D::Filled, S),
     Typed(40, "P40"), Typed(41, "P41", D::Filled, S),
     Derived(42, D::NonZero), Derived(43, D::NonZero, {}, S),

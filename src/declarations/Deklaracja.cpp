@@ -23,9 +23,15 @@ const QString kPodatId = QStringLiteral("PodatId");
 
 TDeklaracja::TDeklaracja(std::span<const TBoxDef> boxes, int formKind, const TDeklaracjaDef& def,
                          const TIdLayout& layout, const TIdOptions& idOptions)
+    : TDeklaracja(boxes, formKind, def, std::make_unique<TIdentyfikacja>(layout, idOptions))
+{
+}
+
+TDeklaracja::TDeklaracja(std::span<const TBoxDef> boxes, int formKind, const TDeklaracjaDef& def,
+                         std::unique_ptr<TIdentyfikacja> identyfikacja)
     : TFormularz(boxes, formKind), def_(def)
 {
-    id_ = std::make_unique<TIdentyfikacja>(layout, idOptions);
+    id_ = std::move(identyfikacja);
     id_->setSpouseActive([this] { return IsJoint(); });
 }
 

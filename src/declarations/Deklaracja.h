@@ -42,6 +42,9 @@ class TDeklaracja : public TFormularz {
 public:
     TDeklaracja(std::span<const TBoxDef> boxes, int formKind, const TDeklaracjaDef& def,
                 const TIdLayout& layout, const TIdOptions& idOptions);
+    // A form whose identification setters differ passes its own TIdentyfikacja subclass.
+    TDeklaracja(std::span<const TBoxDef> boxes, int formKind, const TDeklaracjaDef& def,
+                std::unique_ptr<TIdentyfikacja> identyfikacja);
 
     void Clear() override;
     // Fills the model for the taxpayer and ends with Calculate; false (with a warning) when

@@ -54,8 +54,8 @@ constexpr TBoxDef kBoxes[] = {
     // G. 1% for an organisation of public benefit
     Typed(126, "KwotaOPP"),
     // I. numbers of attachments and residence certificates
-    Derived(130, D::Positive), Derived(131, D::Positive), Derived(132, D::Positive), Derived(133, D::Positive),
-    Derived(134, D::Positive),
+    Derived(130, D::Positive, W), Derived(131, D::Positive, W), Derived(132, D::Positive, W),
+    Derived(133, D::Positive, W), Derived(134, D::Positive, W),
 };
 
 const TDeklaracjaDef kDef{

@@ -144,4 +144,49 @@ TEST_F(IdentificationTest, SpouseAmountsKeptButLeftOutWhileNotJoint)
     EXPECT_TRUE(m.GetDruk(66));
 }
 
+TEST_F(IdentificationTest, PostalCodeCompletesOnlyAnEmptyAddress)
+{
+    addTaxpayer(QStringLiteral("Kowalski"), QStringLiteral("Adam"),
+                {{QStringLiteral("Kraj"), QStringLiteral("Polska")},
+                 {QStringLiteral("Wojew"), QStringLiteral("Śląskie")},
+                 {QStringLiteral("Powiat"), QStringLiteral("cieszyński")},
+                 {QStringLiteral("Gmina"), QStringLiteral("Ustroń")},
+                 {QStringLiteral("Miasto"), QStringLiteral("Ustroń")},
+                 {QStringLiteral("KodPoczt"), QStringLiteral("43-450")},
+                 {QStringLiteral("Poczta"), QStringLiteral("Ustroń")}});
+    TPit37 m;
+    ASSERT_TRUE(m.Load(addTaxpayer(QStringLiteral("Nowak"), QStringLiteral("Jan"))));
+    m.SetKodPoczt(23, QStringLiteral("43-450"));
+    const std::pair<int, const char*> filled[] = {{15, "Polska"}, {16, "Śląskie"}, {17, "cieszyński"},
+                                                  {18, "Ustroń"},  {22, "Ustroń"},  {24, "Ustroń"}};
+    for (auto [box, text] : filled) EXPECT_EQ(m.Text(box), QString::fromUtf8(text)) << box;
+
+    TPit37 other;
+    ASSERT_TRUE(other.Load(addTaxpayer(QStringLiteral("Zieliński"), QStringLiteral("Piotr"),
+                                       {{QStringLiteral("Poczta"), QStringLiteral("Wisła")}})));
+    other.SetKodPoczt(23, QStringLiteral("43-450"));
+    EXPECT_EQ(other.Text(23), QStringLiteral("43-450"));
+    for (int box : {15, 16, 17, 18, 22}) EXPECT_EQ(other.Text(box), QString()) << box;
+    EXPECT_EQ(other.Text(24), QStringLiteral("Wisła"));
+}
+
+// Forms of one person (PIT-36L, PIT-38) use the same identification without a spouse side.
+TEST_F(IdentificationTest, SinglePersonLayout)
+{
+    TIdOptions o;
+    o.hasSpouse = false;
+    TIdLayout layout{};
+    layout.box[0] = {1, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    TIdentyfikacja id(layout, o);
+    id.SetNip(1, QStringLiteral("123-456-32-19"));
+    EXPECT_EQ(id.Note(1).text, QStringLiteral("Nieprawidłowy NIP"));
+    id.SetPesel(10, kPesel);
+    id.SetDataUr(9, QDate(1980, 5, 1));
+    EXPECT_EQ(id.Note(10).text, QStringLiteral("Niezgodność data urodzenia - PESEL"));
+    EXPECT_EQ(id.Note(9).text, QStringLiteral("Niezgodność data urodzenia - PESEL"));
+    id.SetText(2, QStringLiteral("123-456-32-18"));   // no such box here
+    EXPECT_EQ(id.Text(2), QString());
+    EXPECT_EQ(id.Text(1), QStringLiteral("123-456-32-19"));
+}
+
 }  // namespace

@@ -63,6 +63,9 @@ std::vector<ReturnCase> readCases()
     return cases;
 }
 
+// Keeps the test listing readable: a case prints as its id.
+void PrintTo(const ReturnCase& c, std::ostream* os) { *os << c.id.toStdString(); }
+
 class Pit37Returns : public DataFolderTest, public ::testing::WithParamInterface<ReturnCase> {};
 
 void typeInto(TFormularz& m, const Boxes& boxes)
