@@ -150,12 +150,15 @@ protected:
     // Note "<what> (%m) została ograniczona" + "\r" + second line, green.
     void setLimitNote(int box, const QString& what, Amount source, const QString& secondLine);
 
+    // The undefined-box warning of GetPole, SetField and GetDruk; a form may name the
+    // operation otherwise or stay silent.
+    virtual void warnUndefined(const char* op, int box) const;
+
     bool suspendCalc_ = false;
     std::unique_ptr<TIdentyfikacja> id_;   // set by forms with identification
 
 private:
     int index(int box) const { return box >= 0 && box < int(idx_.size()) ? idx_[box] : -1; }
-    void warnUndefined(const char* op, int box) const;
 
     std::span<const TBoxDef> boxes_;
     int formKind_;

@@ -297,21 +297,23 @@ void TIdentyfikacja::SetKodPoczt(int box, const QString& kod)
 
 // ---- Register --------------------------------------------------------------------------------
 
-void TIdentyfikacja::LoadFromRegister(const TTable* t, int s)
+void TIdentyfikacja::LoadFromRegister(const TTable* t, int s, int registerSide)
 {
+    const int rs = registerSide < 0 ? s : registerSide;
     for (int id = 0; id < idCount; ++id) {
         const int b = box(s, id);
         if (b == 0) continue;
-        if (id == idDataUr) SetDataUr(b, t->asDate(Column(s, id)));
-        else SetText(b, t->asString(Column(s, id)));
+        if (id == idDataUr) SetDataUr(b, t->asDate(Column(rs, id)));
+        else SetText(b, t->asString(Column(rs, id)));
     }
 }
 
-void TIdentyfikacja::SaveToRegister(TTable* t, int s) const
+void TIdentyfikacja::SaveToRegister(TTable* t, int s, int registerSide) const
 {
+    const int rs = registerSide < 0 ? s : registerSide;
     for (int id = 0; id < idCount; ++id) {
         if (box(s, id) == 0) continue;
-        const QString col = Column(s, id);
+        const QString col = Column(rs, id);
         if (id == idDataUr) {
             const QDate d = os_[s].DataUr;
             if (t->asDate(col) == d) continue;

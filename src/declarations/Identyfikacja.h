@@ -99,9 +99,11 @@ public:
     // The register's columns of a field ("NIP", "MNIP", ...).
     static QString Column(int side, int field);
     // Reads the side's fields present on the form from the current register row through the setters.
-    void LoadFromRegister(const TTable* podatnik, int side);
+    // `registerSide` names the register's columns when they differ from the form's side (a
+    // one-person attachment shows the spouse's fields "MNIP" ... in its only column).
+    void LoadFromRegister(const TTable* podatnik, int side, int registerSide = -1);
     // Writes back every field of the side that differs from the register, one post per field.
-    void SaveToRegister(TTable* podatnik, int side) const;
+    void SaveToRegister(TTable* podatnik, int side, int registerSide = -1) const;
 
     // ---- Verify: the shared identification checks; each finding goes to the error list. ----
     void VerifyNip(int side) const;
