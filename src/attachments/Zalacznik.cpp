@@ -10,14 +10,6 @@ const QString kPodatId = QStringLiteral("PodatId");
 const QString kRodz = QStringLiteral("Rodz");
 const QString kNrZal = QStringLiteral("NrZal");
 
-bool locateTaxpayer(int podatId)
-{
-    TTable* pod = DM()->Podatnik;
-    pod->ensureOpen();
-    if (pod->bookmark() == 0 || pod->asInt(kPodatId) != podatId) pod->locate(kPodatId, podatId);
-    return pod->bookmark() != 0 && pod->asInt(kPodatId) == podatId;
-}
-
 TIdOptions oneOsoba()
 {
     TIdOptions o;
@@ -83,7 +75,7 @@ bool TZalacznik::Load(int podatId, int person, int nrZal)
     {
         TSuspendCalc quiet(suspendCalc_);
         Clear();
-        if (!locateTaxpayer(podatId)) {
+        if (!LocateTaxpayer(podatId)) {
             ShowWarning(MissingTaxpayerMessage(podatId));
             return false;
         }
@@ -107,7 +99,7 @@ bool TZalacznik::Load(int podatId, int person, int nrZal)
 
 bool TZalacznik::Save()
 {
-    if (!locateTaxpayer(PodatId)) {
+    if (!LocateTaxpayer(PodatId)) {
         ShowWarning(MissingTaxpayerMessage(PodatId));
         return false;
     }

@@ -111,6 +111,9 @@ public:
 
     // The spouse column counts (joint filing; joint mode of an attachment).
     virtual bool SpouseActive() const { return false; }
+    // Moves the register to the taxpayer; false when there is none.
+    static bool LocateTaxpayer(int podatId);
+
     // Whether a box takes part at all (printing, checks); by default spouse boxes need
     // SpouseActive. Attachments add their own conditions (parts only on attachment 1 ...).
     virtual bool BoxActive(const TBoxDef& d) const { return !(d.flags & bfSpouse) || SpouseActive(); }
@@ -142,8 +145,6 @@ protected:
     // Rows of typed boxes: a row with a non-zero box gets a warning on each blank box.
     void VerifyRows(std::initializer_list<std::initializer_list<int>> rows) const;
 
-    // Moves the register to the taxpayer; false when there is none.
-    static bool LocateTaxpayer(int podatId);
 
     TFieldNote& boxNote(int box) { return notes_[box]; }
     void clearBoxNotes();
