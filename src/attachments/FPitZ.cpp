@@ -51,8 +51,13 @@ void TPitZ::SetRok(int year)
 void TPitZ::InsertPitBTotals(int firstBox)
 {
     if (firstBox != 7 && firstBox != 24) return;
-    SetField(firstBox, DM()->SumPitBIncome(PodatId, Osoba, 0));
-    SetField(firstBox + 1, DM()->SumPitBCosts(PodatId, Osoba, 0));
+    // As if typed: the boxes are filled, also with a total of 0.
+    const Amount revenue = DM()->SumPitBIncome(PodatId, Osoba, 0);
+    const Amount costs = DM()->SumPitBCosts(PodatId, Osoba, 0);
+    SetEmpty(firstBox, false);
+    SetEmpty(firstBox + 1, false);
+    SetField(firstBox, revenue);
+    SetField(firstBox + 1, costs);
 }
 
 bool TPitZ::AcceptField(int box, Amount&) { return !InCzescB(box) || HasCzescB(); }

@@ -1,6 +1,7 @@
 // PIT/Z through a real data folder: the computation, part B only for a PIT-36 filer, the
 // stored derived boxes and the business row the main declarations read from them.
 
+#include "FPitB.h"
 #include "FPitZ.h"
 #include "attach_fixture.h"
 
@@ -155,6 +156,35 @@ TEST_F(PitZTest, BusinessRowSources)
         EXPECT_EQ(w.Zwolniony, c.row.Zwolniony) << c.name;
         EXPECT_FALSE(TPitZ::ReadWiersz(id, 1, c.fallback, &w)) << c.name;   // the spouse has none
     }
+}
+
+// The editor's buttons take the person's PIT/B totals over all attachments.
+TEST_F(PitZTest, PitBTotalsInsertedAsTyped)
+{
+    const int id = addCouple(QStringLiteral("PIT-36"), {{QStringLiteral("PitBPod"), 2}, {QStringLiteral("PitBMal"), 1}});
+    const std::tuple<int, int, int, Amount> typed[] = {{0, 1, 11, "1000.00"_zl}, {0, 1, 12, "300.00"_zl},
+                                                       {0, 2, 17, "500.00"_zl},  {1, 1, 11, "70.00"_zl}};
+    for (const auto& [person, nr, box, a] : typed) {
+        TPitB b;
+        ASSERT_TRUE(b.Load(id, person, nr));
+        type(b, box, a);
+        ASSERT_TRUE(b.Save());
+    }
+    TPitZ m;
+    ASSERT_TRUE(m.Load(id, 0));
+    m.InsertPitBTotals(24);
+    EXPECT_EQ(m.GetPole(24), "1500.00"_zl);
+    EXPECT_EQ(m.GetPole(25), "300.00"_zl);
+    EXPECT_EQ(m.GetPole(26), "1200.00"_zl);
+    m.InsertPitBTotals(7);
+    EXPECT_EQ(m.GetPole(7), "1500.00"_zl);
+    EXPECT_EQ(m.GetPole(8), "300.00"_zl);
+    TPitZ s;
+    ASSERT_TRUE(s.Load(id, 1));
+    s.InsertPitBTotals(24);
+    EXPECT_EQ(s.GetPole(24), "70.00"_zl);
+    EXPECT_EQ(s.GetPole(25), "0.00"_zl);
+    EXPECT_FALSE(s.GetEmpty(25));   // a total of 0 is filled in, not blank
 }
 
 TEST_F(PitZTest, VerifyChecksIdentificationOnly)
