@@ -61,20 +61,20 @@ TPrevItems makeItems()
         PFrame(6, 17, 190, 19, pfShade),
         PText(9, 19.5, 40, 10, "PIT-37", 22, pfBold),
         PText(37, 24, 12, 5, "(14)", 8),
-        PText(52, 19.5, 142, 6, "ZEZNANIE O WYSOKOŚCI OSIĄGNIĘTEGO DOCHODU (PONIESIONEJ STRATY)", 11,
+        PText(52, 18, 142, 9, "ZEZNANIE O WYSOKOŚCI OSIĄGNIĘTEGO DOCHODU\n(PONIESIONEJ STRATY)", 10.5,
               pfBold | pfCentre),
-        PText(90, 28.5, 24, 5, "W ROKU", 11, pfBold | pfRight),
+        PText(90, 29, 24, 5, "W ROKU", 10.5, pfBold | pfRight),
         PBox(TB, QStringLiteral("b5"), 116, 26.5, 30, 9, QStringLiteral("5. Rok")),
         PBox(TPrev::Year, QStringLiteral("FRok"), 119, 30, 24, 5, {}),
         // Legal basis, who files, when and where.
-        PFrame(6, 37, 190, 25),
+        PFrame(6, 37, 190, 25.5),
         PText(7.5, 38, 26, 3, "Podstawa prawna:", 6.5, pfBold),
         PText(34, 38, 161, 3,
               "Art. 45 ust. 1 ustawy z dnia 26 lipca 1991 r. o podatku dochodowym od osób fizycznych (Dz. U. z 2000 "
               "r. Nr 14, poz. 176, z późn. zm.), zwanej dalej „ustawą”.",
               6.5),
-        PText(7.5, 44, 26, 3, "Składający:", 6.5, pfBold),
-        PText(34, 44, 161, 9,
+        PText(7.5, 41.7, 26, 3, "Składający:", 6.5, pfBold),
+        PText(34, 41.7, 161, 11,
               "Formularz przeznaczony jest dla podatników, którzy w roku podatkowym uzyskali dochody (ponieśli "
               "straty) wyłącznie za pośrednictwem płatnika i nie prowadzili pozarolniczej działalności gospodarczej "
               "ani działów specjalnych produkcji rolnej, nie uzyskali przychodów, od których są obowiązani "
@@ -82,10 +82,10 @@ TPrevItems makeItems()
               "z preferencyjnego opodatkowania dochodów jako osoby samotnie wychowujące dzieci lub wspólnie "
               "z małżonkiem.",
               6.5),
-        PText(7.5, 53.5, 26, 3, "Termin składania:", 6.5, pfBold),
-        PText(34, 53.5, 161, 3, "Do dnia 30 kwietnia roku następującego po roku podatkowym.", 6.5),
-        PText(7.5, 57.5, 26, 3, "Miejsce składania:", 6.5, pfBold),
-        PText(34, 57.5, 161, 3, "Urząd skarbowy, o którym mowa w art. 45 ust. 1 ustawy.", 6.5),
+        PText(7.5, 53.2, 26, 3, "Termin składania:", 6.5, pfBold),
+        PText(34, 53.2, 161, 3, "Do dnia 30 kwietnia roku następującego po roku podatkowym.", 6.5),
+        PText(7.5, 57, 26, 3, "Miejsce składania:", 6.5, pfBold),
+        PText(34, 57, 161, 3, "Urząd skarbowy, o którym mowa w art. 45 ust. 1 ustawy.", 6.5),
         // Box 6: filing method.
         PFrame(6, 63, 190, 17),
         {TPrev::Smart, 7.5, 64, 150, 3.5, QStringLiteral("b6"),
@@ -96,10 +96,10 @@ TPrevItems makeItems()
         PText(62.5, 68.8, 132, 4, "2. wspólnie z małżonkiem, zgodnie z wnioskiem, o którym mowa w art. 6 ust. 2 ustawy",
               7),
         PCheck(QStringLiteral("F6_3"), 10, 74.5),
-        PText(14.5, 74.8, 90, 4,
+        PText(14.5, 74.8, 100, 4,
               "3. wspólnie z małżonkiem, zgodnie z wnioskiem, o którym mowa w art. 6 ust. 2a ustawy", 7),
-        PCheck(QStringLiteral("F6_4"), 112, 74.5),
-        PText(116.5, 74.8, 79, 4, "4. w sposób przewidziany dla osób samotnie wychowujących dzieci", 7),
+        PCheck(QStringLiteral("F6_4"), 116, 74.5),
+        PText(120.5, 74.8, 75, 4, "4. w sposób przewidziany dla osób samotnie wychowujących dzieci", 6.5),
         // Boxes 7 and 8: art. 29 ust. 4.
         PFrame(6, 80, 190, 8),
         PText(7.5, 81, 108, 6,

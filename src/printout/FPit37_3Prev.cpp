@@ -16,7 +16,7 @@ TPrevItems makeItems()
     TPrevItems t;
     double y = 0;
     OneColumn(t, y, 8, "Podatek po doliczeniach (suma kwot z poz. 107 i 108)", 109);
-    y += 9;
+    y += 8.5;
 
     t.push_back(PHead(6, y, 190, 5, "F. ODLICZENIA OD PODATKU"));
     y += 5;
@@ -48,16 +48,16 @@ TPrevItems makeItems()
     y += 8.5;
     OneColumn(t, y, 8, "Suma zaliczek pobranych przez płatników (suma kwot z poz. 65 i 92)", 121);
     y += 8;
-    OneColumn(t, y, 8.5,
+    OneColumn(t, y, 8,
               "Różnica między podatkiem należnym a sumą zaliczek pobranych przez płatników (od kwoty z poz. 120 "
               "odjąć kwotę z poz. 121)    DO ZAPŁATY",
               122);
-    y += 8.5;
-    OneColumn(t, y, 8.5,
+    y += 8;
+    OneColumn(t, y, 8,
               "Różnica między sumą zaliczek pobranych przez płatników a podatkiem należnym (od kwoty z poz. 121 "
               "odjąć kwotę z poz. 120)    NADPŁATA",
               123);
-    y += 9.5;
+    y += 9;
 
     t.push_back(PHead(6, y, 190, 5,
                       "H. WNIOSEK O PRZEKAZANIE 1% PODATKU NALEŻNEGO NA RZECZ ORGANIZACJI POŻYTKU PUBLICZNEGO (OPP)"));
@@ -113,10 +113,10 @@ TPrevItems makeItems()
     t.push_back(PCheck(QStringLiteral("F136_3"), 160, y + 5));
     t.push_back(PText(164.5, y + 5.3, 25, 4, "3. PIT-37", 7));
     y += 10;
-    t.push_back(PBox(TPrev::Memo, QStringLiteral("F137"), 6, y, 190, 14,
+    t.push_back(PBox(TPrev::Memo, QStringLiteral("F137"), 6, y, 190, 13,
                      cap("137. Identyfikator podatkowy NIP, imię i nazwisko małżonka oraz urząd skarbowy, w którym "
                          "złożono zeznanie wraz z załącznikiem PIT/D")));
-    y += 15;
+    y += 14;
 
     t.push_back(PHead(6, y, 190, 5, "L. PODPIS PODATNIKA I MAŁŻONKA LUB PEŁNOMOCNIKA"));
     y += 5;
@@ -129,8 +129,8 @@ TPrevItems makeItems()
 
     t.push_back(PHead(6, y, 190, 5, "M. ADNOTACJE URZĘDU SKARBOWEGO"));
     y += 5;
-    t.push_back(PBox(TB, QStringLiteral("b142"), 6, y, 190, 9, cap("142. Uwagi urzędu skarbowego"), pfShade));
-    y += 9;
+    t.push_back(PBox(TB, QStringLiteral("b142"), 6, y, 190, 8, cap("142. Uwagi urzędu skarbowego"), pfShade));
+    y += 8;
     t.push_back(PBox(TB, QStringLiteral("b143"), 6, y, 95, 8, cap("143. Identyfikator przyjmującego formularz"),
                      pfShade));
     t.push_back(PBox(TB, QStringLiteral("b144"), 101, y, 95, 8, cap("144. Podpis przyjmującego formularz"), pfShade));

@@ -96,7 +96,7 @@ struct TPrevItem {
     double size = 0;        // font size in points; 0 = the kind's default
     quint8 opts = pfNone;
     int n = 0;              // Digits: cell count; Footer: page number
-    TFormularz form = fmPit37;   // Footer: the form named
+    TQRFormularz form = fmPit37;   // Footer: the form named
 };
 using TPrevItems = std::vector<TPrevItem>;
 

@@ -413,9 +413,9 @@ static_assert(sizeof(kForms) / sizeof(kForms[0]) == fmAZO + 1);
 
 }  // namespace
 
-QString FormularzSymbol(TFormularz f) { return QString::fromUtf8(kForms[f].symbol); }
+QString FormularzSymbol(TQRFormularz f) { return QString::fromUtf8(kForms[f].symbol); }
 
-int FormularzPages(TFormularz f, const QString& version)
+int FormularzPages(TQRFormularz f, const QString& version)
 {
     if (f == fmPit36 && (version == u"12" || version == u"14")) return 6;
     if (f == fmPit36L && (version == u"4" || version == u"5")) return 3;
@@ -425,7 +425,7 @@ int FormularzPages(TFormularz f, const QString& version)
 
 TQRPitFooter::TQRPitFooter(QObject* parent) : TQRCustomPit(parent) { setGeometryMm(0, 0, 38, 6); }
 
-void TQRPitFooter::setFormularz(TFormularz f)
+void TQRPitFooter::setFormularz(TQRFormularz f)
 {
     if (f == form_) return;
     form_ = f;

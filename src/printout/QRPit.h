@@ -374,16 +374,17 @@ private:
     bool checked_ = false;
 };
 
-// The forms a footer can name.
-enum TFormularz {
+// The forms a footer can name. (Not `TFormularz`: that is the models' base class, and page
+// reports include both.)
+enum TQRFormularz {
     fmPit4, fmPit4R, fmPit5, fmPit5L, fmPit5A, fmPit5X, fmPit13, fmPit28, fmPit36, fmPit36L, fmPit37,
     fmPit38, fmPitB, fmPitD, fmPit2K, fmPitM, fmPitO, fmPit28A, fmPit28B, fmNip1, fmNip2, fmNip3, fmNip1A,
     fmNip2A, fmNipB, fmNipC, fmNipD, fmVat7, fmVatR, fmVatRUE, fmVatUE, fmVatUEA, fmVatUEB, fmIft1, fmCit2,
     fmSSER, fmVZM1, fmVZM1A, fmVZM1B, fmPitAZ, fmAZO
 };
-QString FormularzSymbol(TFormularz f);
+QString FormularzSymbol(TQRFormularz f);
 // Pages of the form; some forms had a different count in other versions.
-int FormularzPages(TFormularz f, const QString& version);
+int FormularzPages(TQRFormularz f, const QString& version);
 
 // The page footer: the form symbol and "(version)" on the left, "page /count" on the right.
 // Default 38 x 6 mm.
@@ -391,8 +392,8 @@ class TQRPitFooter : public TQRCustomPit {
     Q_OBJECT
 public:
     explicit TQRPitFooter(QObject* parent = nullptr);
-    TFormularz Formularz() const { return form_; }
-    void setFormularz(TFormularz f);
+    TQRFormularz Formularz() const { return form_; }
+    void setFormularz(TQRFormularz f);
     int PageNo() const { return pageNo_; }
     void setPageNo(int n);   // only above 0, at most the page count
     QString Version() const { return version_; }
@@ -404,7 +405,7 @@ protected:
     void build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const override;
 
 private:
-    TFormularz form_ = fmPit28;
+    TQRFormularz form_ = fmPit28;
     int pageNo_ = 1;
     QString version_ = QStringLiteral("9");
     int pages_ = 4;

@@ -315,7 +315,7 @@ TEST(QRPit, FooterSymbolVersionAndPages)
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines[0].line, QLine(divider, 0, divider, 60));
 
-    struct Case { TFormularz form; const char* version; int pages; };
+    struct Case { TQRFormularz form; const char* version; int pages; };
     const Case cases[] = {{fmPit36, "14", 6}, {fmPit36, "13", 4}, {fmPit36L, "5", 3}, {fmPit36L, "3", 4},
                           {fmPitD, "19", 2},  {fmPitD, "18", 4},  {fmNip1, "5", 4},   {fmAZO, "1", 1}};
     for (const Case& c : cases) EXPECT_EQ(FormularzPages(c.form, U(c.version)), c.pages) << c.form;
