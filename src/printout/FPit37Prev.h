@@ -14,6 +14,9 @@ class TPit37;
 
 using TPrevPages = std::vector<std::unique_ptr<TPrevPage>>;
 
+// Every PIT-37 page: left 4 mm, top 10 mm, right 10 mm, bottom 10 mm.
+inline constexpr TPrevMargins kPit37Margins{40, 100, 100, 100};
+
 // The footer of PIT-37 version 14 for the page.
 TPrevItem Pit37Footer(int page);
 

@@ -136,14 +136,7 @@ TPrevItems makeItems()
 
 }  // namespace
 
-TPit37_1Prev::TPit37_1Prev(QObject* parent) : TPrevPage(parent)
-{
-    MarginBottom = 100;
-    MarginLeft = 40;
-    MarginRight = 100;
-    MarginTop = 100;
-    Build(Items());
-}
+TPit37_1Prev::TPit37_1Prev(QObject* parent) : TPrevPage(Items(), kPit37Margins, parent) {}
 
 const TPrevItems& TPit37_1Prev::Items()
 {

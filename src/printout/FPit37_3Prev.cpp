@@ -151,14 +151,7 @@ TPrevItems makeItems()
 
 }  // namespace
 
-TPit37_3Prev::TPit37_3Prev(QObject* parent) : TPrevPage(parent)
-{
-    MarginBottom = 100;
-    MarginLeft = 40;
-    MarginRight = 100;
-    MarginTop = 100;
-    Build(Items());
-}
+TPit37_3Prev::TPit37_3Prev(QObject* parent) : TPrevPage(Items(), kPit37Margins, parent) {}
 
 const TPrevItems& TPit37_3Prev::Items()
 {

@@ -103,6 +103,15 @@ void TQRMemoBox::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) con
 
 TPrevPage::TPrevPage(QObject* parent) : TQRPage(parent) {}
 
+TPrevPage::TPrevPage(const TPrevItems& items, const TPrevMargins& margins, QObject* parent) : TQRPage(parent)
+{
+    MarginLeft = margins.left;
+    MarginTop = margins.top;
+    MarginRight = margins.right;
+    MarginBottom = margins.bottom;
+    Build(items);
+}
+
 void TPrevPage::Build(std::span<const TPrevItem> items)
 {
     for (const TPrevItem& it : items) {

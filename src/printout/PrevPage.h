@@ -128,10 +128,17 @@ inline TPrevItem PCheck(const QString& name, double x, double y, double side = 3
     return {TPrev::Check, x, y, side, side, name, {}};
 }
 
+// Page margins in tenths of a millimetre.
+struct TPrevMargins {
+    int left, top, right, bottom;
+};
+
 class TPrevPage : public TQRPage {
     Q_OBJECT
 public:
     explicit TPrevPage(QObject* parent = nullptr);
+    // A page built from its table, with its margins.
+    TPrevPage(const TPrevItems& items, const TPrevMargins& margins, QObject* parent = nullptr);
 
     // Creates the components of the table, in order (later ones are drawn on top).
     void Build(std::span<const TPrevItem> items);

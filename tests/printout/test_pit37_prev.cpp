@@ -9,49 +9,17 @@
 #include "FPit37_2Prev.h"
 #include "FPit37_3Prev.h"
 #include "FPodglad.h"
+#include "PdfText.h"
 #include "TestEnv.h"
 
 #include <QFile>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QRectF>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
-
-struct TWord {
-    int page;   // 1-based
-    QString text;
-    QRectF mm;  // in millimetres from the sheet's corner
-};
-
-// Every word of the PDF with its box; empty when pdftotext is missing.
-QVector<TWord> pdfWords(const QString& pdf, int* pages = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
-    QXmlStreamReader xml(p.readAllStandardOutput());
-    QVector<TWord> words;
-    int page = 0;
-    constexpr double ptToMm = 25.4 / 72.0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == u"page") {
-            ++page;
-        } else if (xml.name() == u"word") {
-            const auto a = xml.attributes();
-            const QPointF from(a.value(QStringLiteral("xMin")).toDouble(), a.value(QStringLiteral("yMin")).toDouble());
-            const QPointF to(a.value(QStringLiteral("xMax")).toDouble(), a.value(QStringLiteral("yMax")).toDouble());
-            words.push_back({page, xml.readElementText(), QRectF(from * ptToMm, to * ptToMm)});
-        }
-    }
-    if (pages) *pages = page;
-    return words;
-}
 
 // The component's rectangle on the sheet, in millimetres (page margins included).
 QRectF sheetRect(const TQRPage& page, const QString& name)
@@ -63,12 +31,15 @@ QRectF sheetRect(const TQRPage& page, const QString& name)
 
 // The words whose centre lies in the lower part of the rectangle (below a box's caption),
 // joined by blanks in reading order.
-QString textIn(const QVector<TWord>& words, int page, const QRectF& r, double fromTop = 0.4)
+QString textIn(const QVector<TPdfPage>& pages, int page, const QRectF& r, double fromTop = 0.4)
 {
     QStringList out;
+    if (page > pages.size()) return QStringLiteral("(no page %1)").arg(page);
     const double top = r.top() + r.height() * fromTop;
-    for (const TWord& w : words)
-        if (w.page == page && r.contains(w.mm.center()) && w.mm.center().y() >= top) out << w.text;
+    for (const TPdfWord& w : pages[page - 1].words) {
+        const QPointF centre((w.x0 + w.x1) / 2, (w.y0 + w.y1) / 2);
+        if (r.contains(centre) && centre.y() >= top) out << w.text;
+    }
     return out.join(u' ');
 }
 
@@ -112,12 +83,13 @@ protected:
     }
 
     // Writes the printout and reads its words back.
-    QVector<TWord> print(const TPit37& m)
+    QVector<TPdfPage> print(const TPit37& m)
     {
         EXPECT_TRUE(SavePit37Pdf(m, pdf));
-        const QVector<TWord> words = pdfWords(pdf, &pageCount);
-        if (words.isEmpty()) ADD_FAILURE() << "pdftotext gave no words";
-        return words;
+        const QVector<TPdfPage> pages = PdfPages(pdf);
+        pageCount = int(pages.size());
+        if (pages.isEmpty()) ADD_FAILURE() << "pdftotext gave no pages";
+        return pages;
     }
 
     QTemporaryDir dir;
@@ -137,7 +109,7 @@ TEST_F(Pit37PrevTest, JointReturnPrintsBothPeopleInUpperCaseOnThreePages)
     m.Urzad = U("Urząd Skarbowy Łódź-Bałuty");
     m.P137 = QStringList{U("Jan Nowak, NIP 111-111-11-11"), U("US Łódź-Widzew")};
     m.Pelnomocnik = U("żaneta ćwik");
-    const QVector<TWord> w = print(m);
+    const QVector<TPdfPage> w = print(m);
     EXPECT_EQ(pageCount, 3);
 
     struct Case { int page; const char* name; const char* text; };
@@ -187,14 +159,15 @@ TEST_F(Pit37PrevTest, IndividualFilingPrintsNoSpouseData)
     TPit37 m;
     ASSERT_TRUE(m.Load(id));
     type(m, 39, "1000.00"_zl);
-    const QVector<TWord> w = print(m);
+    const QVector<TPdfPage> w = print(m);
 
     EXPECT_EQ(textIn(w, 1, sheetRect(page1, QStringLiteral("FNipMal")), 0.0), QString());
     EXPECT_EQ(textIn(w, 1, sheetRect(page1, QStringLiteral("F27")), 0.0), QString());   // no birth date
     for (int box = 25; box <= 38; ++box)
         EXPECT_EQ(textIn(w, 1, sheetRect(page1, QStringLiteral("F%1").arg(box))), QString()) << box;
     // The spouse's stored name is nowhere on the sheet.
-    for (const TWord& word : w) EXPECT_FALSE(word.text.contains(U("ŻEGOTA"))) << word.page;
+    for (const TPdfPage& page : w)
+        for (const TPdfWord& word : page.words) EXPECT_FALSE(word.text.contains(U("ŻEGOTA")));
     // The spouse's totals are not printed either; the taxpayer's are.
     EXPECT_EQ(textIn(w, 2, sheetRect(page2, QStringLiteral("F89"))), QString());
     EXPECT_EQ(textIn(w, 2, sheetRect(page2, QStringLiteral("F62"))), QStringLiteral("1 000,00"));
@@ -214,7 +187,7 @@ TEST_F(Pit37PrevTest, PrintableZeroShowsAndBlankBoxStaysEmpty)
     type(m, 40, Amount());   // typed 0: printable
     // 43 left blank.
     type(m, 126, Amount());
-    const QVector<TWord> w = print(m);
+    const QVector<TPdfPage> w = print(m);
 
     struct Case { int page; int box; const char* text; };
     const Case cases[] = {
@@ -247,13 +220,13 @@ TEST_F(Pit37PrevTest, ValuesUseTheDataFontAndFormTextsKeepTheirs)
     type(m, 39, "1234.56"_zl);
     auto heightOf = [&](int fontSize) {
         RunSettings().fontSize = fontSize;
-        const QVector<TWord> w = print(m);
+        const QVector<TPdfPage> w = print(m);
         const QRectF r = sheetRect(page2, QStringLiteral("F39"));
         double value = 0, caption = 0;
-        for (const TWord& word : w) {
-            if (word.page != 2 || !r.contains(word.mm.center())) continue;
-            if (word.text == u"39.") caption = word.mm.height();
-            else value = std::max(value, word.mm.height());
+        for (const TPdfWord& word : w[1].words) {
+            if (!r.contains(QPointF((word.x0 + word.x1) / 2, (word.y0 + word.y1) / 2))) continue;
+            if (word.text == u"39.") caption = word.y1 - word.y0;
+            else value = std::max(value, word.y1 - word.y0);
         }
         return std::pair{value, caption};
     };
@@ -289,7 +262,7 @@ TEST_F(Pit37PrevTest, AttachmentCountsAndPitDSquaresOnPageThree)
     TPit37 m;
     ASSERT_TRUE(m.Load(id));
     m.SetPit136(3, true);
-    const QVector<TWord> w = print(m);
+    const QVector<TPdfPage> w = print(m);
     EXPECT_EQ(textIn(w, 3, sheetRect(page3, QStringLiteral("F130"))), QStringLiteral("2"));
     EXPECT_EQ(textIn(w, 3, sheetRect(page3, QStringLiteral("F131"))), QString());
     EXPECT_EQ(textIn(w, 3, sheetRect(page3, QStringLiteral("F132"))), QStringLiteral("1"));
@@ -318,8 +291,7 @@ TEST_F(Pit37PrevTest, OneJobOnThePrinter)
     const TPrevPages pages = Pit37Pages(m);
     // (A PDF destination has no duplex; the mode itself is checked above.)
     ASSERT_TRUE(PrintComposite(printer, PageList(pages)));
-    pdfWords(pdf, &pageCount);
-    EXPECT_EQ(pageCount, 3);
+    EXPECT_EQ(PdfPages(pdf).size(), 3);
 }
 
 TEST_F(Pit37PrevTest, SavedReturnToPdfAndPreview)
@@ -332,8 +304,8 @@ TEST_F(Pit37PrevTest, SavedReturnToPdfAndPreview)
         ASSERT_TRUE(m.Save());
     }
     ASSERT_TRUE(ZapiszPit37Pdf(id, pdf));
-    QVector<TWord> w = pdfWords(pdf, &pageCount);
-    EXPECT_EQ(pageCount, 3);
+    QVector<TPdfPage> w = PdfPages(pdf);
+    EXPECT_EQ(w.size(), 3);
     EXPECT_EQ(textIn(w, 2, sheetRect(page2, QStringLiteral("F66"))), QStringLiteral("2 500,00"));
     EXPECT_EQ(textIn(w, 1, sheetRect(page1, QStringLiteral("F26"))), U("ŻEGOTA"));
 
@@ -346,8 +318,8 @@ TEST_F(Pit37PrevTest, SavedReturnToPdfAndPreview)
     EXPECT_EQ(frm.PreviewWidget()->pageCount(), 3);
     const QString copy = dir.filePath(QStringLiteral("copy.pdf"));
     ASSERT_TRUE(frm.SavePdf(copy));
-    w = pdfWords(copy, &pageCount);
-    EXPECT_EQ(pageCount, 3);
+    w = PdfPages(copy);
+    EXPECT_EQ(w.size(), 3);
     EXPECT_EQ(textIn(w, 2, sheetRect(page2, QStringLiteral("F66"))), QStringLiteral("2 500,00"));
     frm.close();
 
