@@ -22,9 +22,9 @@ QFont fontOf(double size, bool bold)
 
 // ---- Label -----------------------------------------------------------------------------------
 
-TQRLabel::TQRLabel(QObject* parent) : TQRCustomPit(parent) {}
+TQRTextCell::TQRTextCell(QObject* parent) : TQRCustomPit(parent) {}
 
-QStringList TQRLabel::WrapText(const QString& text, const QFontMetrics& fm, int width)
+QStringList TQRTextCell::WrapText(const QString& text, const QFontMetrics& fm, int width)
 {
     QStringList lines;
     // An explicit line break always starts a new line.
@@ -44,7 +44,7 @@ QStringList TQRLabel::WrapText(const QString& text, const QFontMetrics& fm, int 
     return lines;
 }
 
-void TQRLabel::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const
+void TQRTextCell::build(const TQRCanvas& c, const TQREdges& e, TQRItems& out) const
 {
     const QRect r(e.left, e.top, e.width() - 1, e.height() - 1);
     if (color_.isValid()) {
@@ -119,10 +119,9 @@ void TPrevPage::Build(std::span<const TPrevItem> items)
         const QString& text = it.text;
         const bool shade = it.opts & pfShade;
         TQRCustomPit* made = nullptr;
-        bool data = false;
 
         auto label = [&](double defSize, bool bold, bool framed) {
-            auto* l = add<TQRLabel>(name, it.x, it.y, it.w, it.h);
+            auto* l = add<TQRTextCell>(name, it.x, it.y, it.w, it.h);
             l->setFont(fontOf(it.size > 0 ? it.size : defSize, bold || (it.opts & pfBold)));
             l->setText(text);
             l->setFramed(framed || (it.opts & pfFramed));
@@ -134,7 +133,6 @@ void TPrevPage::Build(std::span<const TPrevItem> items)
         auto box = [&](TQRCustomBox* b) {
             b->setCaption(text);
             b->setCaptionFont(fontOf(it.size > 0 ? it.size : 6, false));
-            data = true;
             return b;
         };
 
@@ -161,22 +159,19 @@ void TPrevPage::Build(std::span<const TPrevItem> items)
             auto* n = add<TQRNIP>(name, it.x, it.y, it.w, it.h);
             n->setNIP(QString());
             made = n;
-            data = true;
             break;
         }
-        case TPrev::Date: made = add<TQRDate>(name, it.x, it.y, it.w, it.h); data = true; break;
+        case TPrev::Date: made = add<TQRDate>(name, it.x, it.y, it.w, it.h); break;
         case TPrev::Year: {
             auto* y = add<TQRYear>(name, it.x, it.y, it.w, it.h);
             y->setYear(0);
             made = y;
-            data = true;
             break;
         }
         case TPrev::Digits: {
             auto* p = add<TQRPlotek>(name, it.x, it.y, it.w, it.h);
             p->setIlosc(it.n);
             made = p;
-            data = true;
             break;
         }
         case TPrev::Check: made = add<TQRCheckBox>(name, it.x, it.y, it.w, it.h); break;
@@ -191,7 +186,6 @@ void TPrevPage::Build(std::span<const TPrevItem> items)
         }
         }
         if (shade) shaded_ << made;
-        if (data) data_ << made;
     }
 }
 
@@ -201,14 +195,11 @@ void TPrevPage::ApplySettings(const TRunSettings& settings)
 {
     const QColor shade = ShadeColour(settings.shading);
     for (TQRCustomPit* c : shaded_) {
-        if (auto* l = qobject_cast<TQRLabel*>(c)) l->setColor(shade);
+        if (auto* l = qobject_cast<TQRTextCell*>(c)) l->setColor(shade);
         else if (auto* s = qobject_cast<TQRSmartLabel*>(c)) s->setColor(shade);
         else c->setBrush(QBrush(shade));
     }
-    QFont f(settings.fontName);
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSize(settings.fontSize > 0 ? settings.fontSize : 10);
-    for (TQRCustomPit* c : data_) c->setFont(f);
+    setDataFont(settings.fontName, settings.fontSize > 0 ? settings.fontSize : 10);
 }
 
 void TPrevPage::SetText(const QString& name, const QString& text)
@@ -217,7 +208,7 @@ void TPrevPage::SetText(const QString& name, const QString& text)
     if (auto* b = qobject_cast<TQRTextBox*>(c)) b->setText(text);
     else if (auto* n = qobject_cast<TQRNIP*>(c)) n->setNIP(text);
     else if (auto* p = qobject_cast<TQRPlotek*>(c)) p->setText(text);
-    else if (auto* l = qobject_cast<TQRLabel*>(c)) l->setText(text);
+    else if (auto* l = qobject_cast<TQRTextCell*>(c)) l->setText(text);
     else if (auto* m = qobject_cast<TQRMemoBox*>(c)) m->setLines(text.isEmpty() ? QStringList() : text.split(u'\n'));
 }
 

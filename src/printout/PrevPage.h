@@ -17,11 +17,12 @@
 
 struct TRunSettings;
 
-// Wrapped text in a rectangle, optionally framed and filled: the printed texts of a form.
-class TQRLabel : public TQRCustomPit {
+// A cell of printed text: wrapped within the rectangle with a small inner margin, placed
+// vertically too, optionally framed and filled (table heads, row descriptions, headings).
+class TQRTextCell : public TQRCustomPit {
     Q_OBJECT
 public:
-    explicit TQRLabel(QObject* parent = nullptr);
+    explicit TQRTextCell(QObject* parent = nullptr);
     QString Text() const { return text_; }
     void setText(const QString& t) { assign(text_, t); }
     // Horizontal (left, right, centre) and vertical (top, centre, bottom) placement.
@@ -62,10 +63,10 @@ private:
 
 // Kinds of page elements.
 enum class TPrev : quint8 {
-    Text,      // printed text (TQRLabel)
-    Heading,   // section heading: framed, shaded, bold (TQRLabel)
+    Text,      // printed text (TQRTextCell)
+    Heading,   // section heading: framed, shaded, bold (TQRTextCell)
     Smart,     // heading with inline bold parts (TQRSmartLabel)
-    Frame,     // an empty frame, shaded with pfShade (TQRLabel)
+    Frame,     // an empty frame, shaded with pfShade (TQRTextCell)
     TextBox,   // box with number and title, text value (TQRTextBox)
     Amount,    // box with number and title, amount value (TQRCurrBox)
     Memo,      // box with lines of text (TQRMemoBox)
@@ -153,11 +154,9 @@ public:
     void SetAmount(const QString& name, Amount value, bool printZero, bool intValue);
 
     QList<TQRCustomPit*> ShadedComponents() const { return shaded_; }
-    QList<TQRCustomPit*> DataComponents() const { return data_; }
 
 private:
     QList<TQRCustomPit*> shaded_;
-    QList<TQRCustomPit*> data_;
 };
 
 // Upper case for printed identification texts.
