@@ -4,6 +4,8 @@
 #include "FUrzad.h"
 #include "Messages.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // Calculate is run once at the end of Load, not after every box read.
@@ -186,4 +188,20 @@ void TDeklaracja::VerifyOpp(Amount taxDue) const
     if (!kwota.isPositive()) AddError(b[2], QStringLiteral("Wnioskowana kwota nie podana"));
     if (OnePercentLimit(taxDue) < kwota)
         AddError(b[2], QStringLiteral("Wnioskowana kwota przekracza kwotę możliwego odliczenia"));
+}
+
+QStringList TDeklaracja::TextLines(const QString& text)
+{
+    static const QRegularExpression eol(QStringLiteral("\r\n|\r|\n"));
+    return text.isEmpty() ? QStringList() : text.split(eol);
+}
+
+void TDeklaracja::setOppNote(Amount taxDue)
+{
+    const int box = def_.oppBoxes[2];
+    ClearFieldNote(boxNote(box));
+    const Amount limit = OnePercentLimit(taxDue);
+    if (limit < GetPole(box))
+        SetFieldNote(boxNote(box), ncRed,
+                     QStringLiteral("Wnioskowana kwota przekracza kwotę\rmożliwą do odliczenia = ") + FormatAmount(limit));
 }

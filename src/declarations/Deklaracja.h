@@ -98,6 +98,11 @@ protected:
     void VerifyIdentification(bool spouseNip, bool spouseChecks) const;
     // The 1% designation against the limit of the tax due.
     void VerifyOpp(Amount taxDue) const;
+    // Red note on the 1% amount box when it exceeds the limit of the tax due (Calculate).
+    void setOppNote(Amount taxDue);
+    // A stored multi-line text as lines (any line break), and back.
+    static QStringList TextLines(const QString& text);
+    static QString JoinLines(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")); }
 
     const TDeklaracjaDef& def_;
     int sposob_ = 0;

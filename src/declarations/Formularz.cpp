@@ -55,7 +55,7 @@ Amount TFormularz::GetPole(int box) const
 {
     const int i = index(box);
     if (i < 0) {
-        warnUndefined("GetPole", box);
+        warnUndefined(GetPoleName(), box);
         return Amount();
     }
     return val_[i];

@@ -122,6 +122,8 @@ protected:
     // SetField particulars: return false to ignore the value; may transform it.
     virtual bool AcceptField(int box, Amount& value);
     virtual bool DrukCustom(int box) const;
+    // The name GetPole gives in the undefined-box warning.
+    virtual const char* GetPoleName() const { return "GetPole"; }
     // Load/Save of one typed box; return false to leave it alone (neither read nor written).
     virtual bool LoadsBox(int box) const;
     virtual bool SavesBox(int box) const;
