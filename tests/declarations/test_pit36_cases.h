@@ -10,6 +10,7 @@
 //   pm:R:Column=amount             a stored PIT/M column (P29_2=1 for "one parent")
 //   pb:R:NrZal:Column=amount       a stored PIT/B column
 //   ut:R=business/agricultural     lost deductions
+//   po:Column=amount               a stored column of PIT/O attachment 1
 // typed items "box=amount" are typed as the editor does (the box stops being blank);
 // expected items "box=amount" are the boxes to compare after Save and a fresh Load.
 
@@ -97,6 +98,8 @@ inline void applySetup(TDM* dm, int podatId, const QStringList& setup)
             const QStringList gr = kv[1].split(u'/');
             rows[QStringLiteral("Utrata")][{k[1], 0}][QStringLiteral("Gosp")] = QVariant::fromValue(amountOf(gr[0]));
             rows[QStringLiteral("Utrata")][{k[1], 0}][QStringLiteral("Rol")] = QVariant::fromValue(amountOf(gr[1]));
+        } else if (kind == QLatin1String("po")) {
+            rows[QStringLiteral("PitO")][{QString(), 1}][k[1]] = QVariant::fromValue(amountOf(kv[1]));
         } else if (kind == QLatin1String("zg") || kind == QLatin1String("pb")) {
             const QString table = kind == QLatin1String("zg") ? QStringLiteral("PitZG") : QStringLiteral("PitB");
             rows[table][{k[1], k[2].toInt()}][k[3]] = QVariant::fromValue(amountOf(kv[1]));
@@ -114,12 +117,13 @@ inline void applySetup(TDM* dm, int podatId, const QStringList& setup)
                         : t.key() == QLatin1String("PitZG") ? dm->PitZG
                         : t.key() == QLatin1String("PitB")  ? dm->PitB
                         : t.key() == QLatin1String("PitZ")  ? dm->PitZ
+                        : t.key() == QLatin1String("PitO")  ? dm->PitO
                                                             : dm->PitM;
         table->ensureOpen();
         for (auto r = t->cbegin(); r != t->cend(); ++r) {
             table->append();
             table->setValue(QStringLiteral("PodatId"), podatId);
-            table->setValue(QStringLiteral("Rodz"), r.key().first);
+            if (!r.key().first.isEmpty()) table->setValue(QStringLiteral("Rodz"), r.key().first);
             if (r.key().second > 0) table->setValue(QStringLiteral("NrZal"), r.key().second);
             for (auto c = r->cbegin(); c != r->cend(); ++c) table->setValue(c.key(), c.value());
             table->post();

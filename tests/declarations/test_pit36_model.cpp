@@ -114,6 +114,51 @@ TEST_F(Pit36Test, JointHealthContributionsShareTheTax)
     EXPECT_EQ(m.Source(177), "600.00"_zl);
 }
 
+// PIT/O part C of both spouses within the tax left after health contributions.
+TEST_F(Pit36Test, JointDeductionsFromTaxWithinWhatIsLeft)
+{
+    struct Row {
+        int method;
+        Amount health176, health177, p180, p181;
+    };
+    const Row rows[] = {
+        {1, "800.00"_zl, "600.00"_zl, Amount(), Amount()},           // c = 0
+        {1, "800.00"_zl, Amount(), "100.00"_zl, "100.00"_zl},        // c = 200: both whole
+        {2, "850.00"_zl, Amount(), "100.00"_zl, "50.00"_zl},         // c = 150: the spouse's cut
+        {1, "950.00"_zl, Amount(), "50.00"_zl, Amount()},            // c = 50 below the taxpayer's
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.health176.wholeZloty());
+        const int id = addWith({QStringLiteral("reg:PitO=1"), QStringLiteral("po:P30=100"), QStringLiteral("po:P31=100")},
+                               r.method);
+        TPit36 m;
+        ASSERT_TRUE(m.Load(id));
+        EXPECT_EQ(m.Source(180), "100.00"_zl);
+        EXPECT_EQ(m.Source(181), "100.00"_zl);
+        type(m, 172, "1000.00"_zl);
+        type(m, 176, r.health176);
+        type(m, 177, r.health177);
+        EXPECT_EQ(m.GetPole(175), "1000.00"_zl);
+        EXPECT_EQ(m.GetPole(180), r.p180);
+        EXPECT_EQ(m.GetPole(181), r.p181);
+        EXPECT_TRUE(m.GetDruk(315));
+    }
+}
+
+TEST_F(Pit36Test, PitOOfTheSpouseLeftOutWhenNotJoint)
+{
+    const int id = addWith({QStringLiteral("reg:PitO=1"), QStringLiteral("po:P13=300"), QStringLiteral("po:P14=200"),
+                            QStringLiteral("po:P30=100"), QStringLiteral("po:P31=100")});
+    TPit36 m;
+    ASSERT_TRUE(m.Load(id));
+    type(m, 45, "10000.00"_zl);
+    EXPECT_EQ(m.GetPole(145), "300.00"_zl);
+    EXPECT_EQ(m.Source(146), Amount());
+    EXPECT_EQ(m.Source(181), Amount());
+    EXPECT_EQ(m.GetPole(167), "9700.00"_zl);
+    EXPECT_EQ(m.GetPole(180), "100.00"_zl);
+}
+
 TEST_F(Pit36Test, PaidAbroadOfFlatRateTaxLimitedByThatTax)
 {
     const int id = addWith({});
