@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 // Calculate is run once at the end of Load, not after every box read.
@@ -204,4 +206,11 @@ void TDeklaracja::setOppNote(Amount taxDue)
     if (limit < GetPole(box))
         SetFieldNote(boxNote(box), ncRed,
                      QStringLiteral("Wnioskowana kwota przekracza kwotę\rmożliwą do odliczenia = ") + FormatAmount(limit));
+}
+
+void TDeklaracja::SetExclusiveSquare(bool* squares, int count, int square, bool flag)
+{
+    if (square < 1 || square > count) return;
+    if (flag) std::fill(squares, squares + count, false);
+    squares[square - 1] = flag;
 }

@@ -75,7 +75,7 @@ public:
 
     // Tax office.
     void SetUrzad(const QString& name) { Urzad = name.trimmed(); }
-    int GetUrzadId() const;
+    virtual int GetUrzadId() const;
     QString Urzad;
 
     // Purpose: square 1 filing, square 2 correction.
@@ -98,6 +98,8 @@ protected:
     void VerifyIdentification(bool spouseNip, bool spouseChecks) const;
     // The 1% designation against the limit of the tax due.
     void VerifyOpp(Amount taxDue) const;
+    // Squares of which at most one is set: setting one clears the others (1-based square).
+    static void SetExclusiveSquare(bool* squares, int count, int square, bool flag);
     // Red note on the 1% amount box when it exceeds the limit of the tax due (Calculate).
     void setOppNote(Amount taxDue);
     // A stored multi-line text as lines (any line break), and back.

@@ -201,6 +201,15 @@ void TPit36::Clear()
     P325.clear();
 }
 
+int TPit36::GetUrzadId() const
+{
+    TTable* u = DM()->Urzedy;
+    u->ensureOpen();
+    const QVariant id =
+        u->lookup({QStringLiteral("Nazwa")}, {Urzad}, QStringLiteral("UrzadId"), TTable::CaseInsensitive);
+    return id.isNull() ? 0 : id.toInt();
+}
+
 void TPit36::SetSposob(int code)
 {
     if (code < 0 || code > 3 || code == sposob_) return;
@@ -227,18 +236,11 @@ Amount TPit36::ForeignPart(int box) const
     return Amount();
 }
 
-void TPit36::SetUtrataGosp(int box, Amount a)
+void TPit36::setUtrata(int box, int part, Amount a)
 {
-    Amount& u = utrata_[box == 156 ? 1 : 0][0];
-    if ((box != 155 && box != 156) || a.isNegative() || a == u) return;
-    u = a;
-    Calculate();
-}
-
-void TPit36::SetUtrataRol(int box, Amount a)
-{
-    Amount& u = utrata_[box == 156 ? 1 : 0][1];
-    if ((box != 155 && box != 156) || a.isNegative() || a == u) return;
+    if (box != 155 && box != 156) return;
+    Amount& u = utrata_[box == 156 ? 1 : 0][part];
+    if (a.isNegative() || a == u) return;
     u = a;
     Calculate();
 }
@@ -268,19 +270,8 @@ bool TPit36::GetKwadrat(int box, int side) const
     return kwadrat_[box - 39][side] && (side == 0 || IsJoint());
 }
 
-void TPit36::SetPit323(int square, bool flag)
-{
-    if (square < 1 || square > 2) return;
-    if (flag) p323_[0] = p323_[1] = false;
-    p323_[square - 1] = flag;
-}
-
-void TPit36::SetPit324(int square, bool flag)
-{
-    if (square < 1 || square > 3) return;
-    if (flag) p324_[0] = p324_[1] = p324_[2] = false;
-    p324_[square - 1] = flag;
-}
+void TPit36::SetPit323(int square, bool flag) { SetExclusiveSquare(p323_, 2, square, flag); }
+void TPit36::SetPit324(int square, bool flag) { SetExclusiveSquare(p324_, 3, square, flag); }
 
 bool TPit36::AcceptField(int box, Amount& value)
 {

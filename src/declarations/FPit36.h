@@ -20,6 +20,9 @@ public:
     void Verify() const override;
     bool HasOpp() const override;
 
+    // The office is found by its name in any letter case.
+    int GetUrzadId() const override;
+
     // Filing method square of box 6 (codes 0..3; one is always set).
     void SetSposob(int code);
 
@@ -40,8 +43,8 @@ public:
     Amount Limit140() const { return PositivePart(p(129) + p(132), p(136) + p(138)); }
 
     // Lost deductions of a side (box 155 taxpayer, 156 spouse); the dialog writes the record.
-    void SetUtrataGosp(int box, Amount a);
-    void SetUtrataRol(int box, Amount a);
+    void SetUtrataGosp(int box, Amount a) { setUtrata(box, 0, a); }
+    void SetUtrataRol(int box, Amount a) { setUtrata(box, 1, a); }
     Amount UtrataGosp(int box) const { return utrata_[box == 156 ? 1 : 0][0]; }
     Amount UtrataRol(int box) const { return utrata_[box == 156 ? 1 : 0][1]; }
 
@@ -87,6 +90,7 @@ private:
     bool rowInUse(int side) const;
     void loadBusinessRow(int side);
     void lostDeductions(int side);
+    void setUtrata(int box, int part, Amount a);
     Amount foreignIncomeTotal(int side) const;
 
     bool p8_ = false;

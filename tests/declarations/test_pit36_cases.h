@@ -17,6 +17,8 @@
 #include "Amount.h"
 #include "FDM.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QMap>
 #include <QStringList>
@@ -128,6 +130,33 @@ inline void applySetup(TDM* dm, int podatId, const QStringList& setup)
             for (auto c = r->cbegin(); c != r->cend(); ++c) table->setValue(c.key(), c.value());
             table->post();
         }
+    }
+}
+
+// Each case of the file: a taxpayer (made by addTaxpayer(name)), its setup, the typed boxes
+// through a fresh model, Save; then a fresh Load and the expected boxes.
+template <class Model, class AddTaxpayer>
+void checkReturns(TDM* dm, const QString& fileName, std::size_t atLeast, AddTaxpayer addTaxpayer)
+{
+    const auto cases = readCases(fileName);
+    ASSERT_GE(cases.size(), atLeast);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id.toStdString());
+        const int id = addTaxpayer(c.id);
+        applySetup(dm, id, c.setup);
+        {
+            Model m;
+            ASSERT_TRUE(m.Load(id));
+            for (const auto& [box, a] : c.typed) {
+                m.SetEmpty(box, false);
+                m.SetField(box, a);
+            }
+            ASSERT_TRUE(m.Save());
+        }
+        Model m;
+        ASSERT_TRUE(m.Load(id));
+        for (const auto& [box, a] : c.expected)
+            EXPECT_EQ(m.GetPole(box), a) << "box " << box << ": " << m.GetTekst(box).toStdString();
     }
 }
 

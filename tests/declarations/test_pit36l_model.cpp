@@ -138,22 +138,9 @@ TEST_F(Pit36LTest, BusinessRowShownOnlyWithItsAttachments)
 
 TEST_F(Pit36LTest, CompleteReturnsWorkedOutByHand)
 {
-    const auto cases = returncases::readCases(QStringLiteral("pit36l_returns.csv"));
-    ASSERT_GE(cases.size(), 10u);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id.toStdString());
-        const int id = addTaxpayer(c.id, QStringLiteral("Jan"), {{QStringLiteral("Glowny"), QStringLiteral("PIT-36L")}});
-        returncases::applySetup(dm.get(), id, c.setup);
-        {
-            TPit36L m;
-            ASSERT_TRUE(m.Load(id));
-            for (const auto& [box, a] : c.typed) type(m, box, a);
-            ASSERT_TRUE(m.Save());
-        }
-        TPit36L m;
-        ASSERT_TRUE(m.Load(id));
-        for (const auto& [box, a] : c.expected) EXPECT_EQ(m.GetPole(box), a) << "box " << box;
-    }
+    returncases::checkReturns<TPit36L>(dm.get(), QStringLiteral("pit36l_returns.csv"), 10u, [this](const QString& name) {
+        return addTaxpayer(name, QStringLiteral("Jan"), {{QStringLiteral("Glowny"), QStringLiteral("PIT-36L")}});
+    });
     EXPECT_EQ(messages->count(), 0);
 }
 
