@@ -21,7 +21,7 @@ void addRow(TTable* t, int podatId, const QVariantMap& values)
     t->post();
 }
 
-QVariant zl(const char* text) { return QVariant::fromValue(*Amount::parse(QLatin1String(text))); }
+QVariant zl(const char* text) { return QVariant::fromValue(*Amount::parse(QString::fromLatin1(text))); }
 
 int addReturn(TDM& dm)
 {
