@@ -39,3 +39,14 @@ constexpr Amount kLimitKasaMieszkaniowa = "11340.00"_zl;
 constexpr Amount kTolerancjaPodzialu = "0.001"_zl;
 
 }  // namespace StalePitD
+
+namespace StalePit37Koszty {
+
+// Employee costs of earning revenue for the year (boxes 40 and 67): local standard, local
+// raised (several employers), commuting standard, commuting raised.
+constexpr Amount kMiejscowe = "1335.00"_zl;
+constexpr Amount kMiejscowePodwyzszone = "2002.05"_zl;
+constexpr Amount kDojezdzajace = "1668.72"_zl;
+constexpr Amount kDojezdzajacePodwyzszone = "2502.56"_zl;
+
+}  // namespace StalePit37Koszty
