@@ -1,6 +1,7 @@
 #include "FDeklFrm.h"
 
 #include "FDM.h"
+#include "FKwotyFrm.h"
 #include "Formularz.h"
 #include "Globals.h"
 #include "Identyfikacja.h"
@@ -115,7 +116,7 @@ bool builtInNotesEditor(QWidget* parent, int podatId)
 
 // ---- page descriptions ------------------------------------------------------------------------
 
-TStrona& TStrona::section(int y, const QString& text, int h)
+TOpisStrony& TOpisStrony::section(int y, const QString& text, int h)
 {
     TPoz p;
     p.title = text;
@@ -127,16 +128,16 @@ TStrona& TStrona::section(int y, const QString& text, int h)
     return *this;
 }
 
-TStrona& TStrona::box(int n, const QString& title, QRect r, TCtl ctl, const QString& name)
+TOpisStrony& TOpisStrony::box(int n, const QString& title, QRect r, TCtl ctl, const QString& name)
 {
     items.push_back(TPoz{n, title, r, ctl, name});
     height = std::max(height, r.bottom() + 1);
     return *this;
 }
 
-TStrona& TStrona::frame(int n, const QString& title, QRect r) { return box(n, title, r, TCtl::None); }
+TOpisStrony& TOpisStrony::frame(int n, const QString& title, QRect r) { return box(n, title, r, TCtl::None); }
 
-TStrona& TStrona::control(TCtl ctl, const QString& name, const QString& text, QRect r, int n)
+TOpisStrony& TOpisStrony::control(TCtl ctl, const QString& name, const QString& text, QRect r, int n)
 {
     TPoz p{n, text, r, ctl, name};
     p.frame = false;
@@ -145,7 +146,7 @@ TStrona& TStrona::control(TCtl ctl, const QString& name, const QString& text, QR
     return *this;
 }
 
-TStrona& TStrona::info(const QString& text, QRect r, bool framed)
+TOpisStrony& TOpisStrony::info(const QString& text, QRect r, bool framed)
 {
     TPoz p{0, text, r, TCtl::Info};
     p.frame = framed;
@@ -154,7 +155,13 @@ TStrona& TStrona::info(const QString& text, QRect r, bool framed)
     return *this;
 }
 
-TStrona& TStrona::spouse(int from)
+TOpisStrony& TOpisStrony::group(int from, int g, int to)
+{
+    for (int i = from; i < (to < 0 ? items.size() : to); ++i) items[i].group = g;
+    return *this;
+}
+
+TOpisStrony& TOpisStrony::spouse(int from)
 {
     for (int i = from; i < items.size(); ++i) items[i].spouse = true;
     return *this;
@@ -180,7 +187,7 @@ TDeklFrm::TDeklFrm(const QString& windowName, QWidget* parent) : QDialog(parent)
 
 TDeklFrm::~TDeklFrm() = default;
 
-void TDeklFrm::build(TFormularz* form, TIdentyfikacja* id, const QVector<TStrona>& pages, bool notesPage)
+void TDeklFrm::build(TFormularz* form, TIdentyfikacja* id, const QVector<TOpisStrony>& pages, bool notesPage)
 {
     form_ = form;
     id_ = id;
@@ -260,7 +267,7 @@ void TDeklFrm::build(TFormularz* form, TIdentyfikacja* id, const QVector<TStrona
     lay->addWidget(PageControl);
 }
 
-QWidget* TDeklFrm::buildPage(const TStrona& s, int index)
+QWidget* TDeklFrm::buildPage(const TOpisStrony& s, int index)
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Strona%1").arg(index + 1));
@@ -311,6 +318,7 @@ QWidget* TDeklFrm::buildPage(const TStrona& s, int index)
             }
             fw->lower();
             frames_.push_back({fw, spouseItem});
+            frameOfItem_.insert(itemIndex, fw);
             frameEditable_.insert(fw, inputFrame);
             if (p.ctl == TCtl::Info && p.name == QLatin1String("section")) continue;
         }
@@ -586,6 +594,8 @@ void TDeklFrm::refreshTexts()
             if (idBox) {
                 const TFieldNote& n = id_->Note(p.box);
                 applyNote(e, n.colour, n.text, n.shown);
+            } else if (const TFieldNote* n = otherNote(p)) {
+                applyNote(e, n->colour, n->text, n->shown);
             }
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             const int k = c->findText(otherText(p));
@@ -620,7 +630,15 @@ void TDeklFrm::applySpouseVisibility()
     for (auto& [fw, spouseFrame] : frames_) {
         if (!spouseFrame) continue;
         fw->krata()->setBrush(EditColour(on && frameEditable_.value(fw)));
-    }
+    }    extraVisibility();
+}
+
+void TDeklFrm::showItems(const std::function<bool(const TPoz&)>& which, bool on)
+{
+    for (auto it = itemOf_.begin(); it != itemOf_.end(); ++it)
+        if (which(items_[it.value()])) it.key()->setVisible(on);
+    for (auto it = frameOfItem_.begin(); it != frameOfItem_.end(); ++it)
+        if (which(items_[it.key()])) it.value()->setVisible(on);
 }
 
 void TDeklFrm::refreshNotes()
@@ -716,17 +734,9 @@ void TDeklFrm::putText(QWidget* control, const QString& text)
 
 void TDeklFrm::itemise(int /*box*/) {}
 
-std::function<bool(TGSkEditCalc*, int, int, int, int, int)>& TDeklFrm::ItemisedAmounts()
-{
-    static std::function<bool(TGSkEditCalc*, int, int, int, int, int)> f;
-    return f;
-}
-
 void TDeklFrm::itemiseList(int box, int formKind, int person, int nrZal)
 {
-    TGSkEditCalc* e = amountEdit(box);
-    if (!e || !ItemisedAmounts()) return;
-    ItemisedAmounts()(e, podatId(), formKind, person, box, nrZal);
+    if (TGSkEditCalc* e = amountEdit(box)) ItemiseAmount(e, TKwotyKey{podatId(), formKind, person, box, nrZal});
 }
 
 QString TDeklFrm::completionSource(const TPoz& p) const
@@ -803,6 +813,7 @@ bool TDeklFrm::eventFilter(QObject* o, QEvent* e)
         break;
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && enterPressed(w)) return true;
         if (auto* ed = qobject_cast<TGSkEditCalc*>(w); ed && k->key() == Qt::Key_Up && (k->modifiers() & Qt::AltModifier)) {
             const int box = controls_.key(ed, 0);
             if (box > 0 && hasItemButton(box)) {

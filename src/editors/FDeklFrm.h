@@ -1,6 +1,6 @@
 #pragma once
 // The family of form editor windows. A window mirrors the paper form page by page: each page
-// is described once (TStrona: frames with box number and title, their positions, what sits
+// is described once (TOpisStrony: frames with box number and title, their positions, what sits
 // inside) and the window is built from that description and the model's box table:
 //
 //   - a typed amount box gets an amount edit "F<n>", a derived or attachment box a label
@@ -42,6 +42,7 @@ class TFormularz;
 class TGSkEditCalc;
 class TIdentyfikacja;
 class TKrataWidget;
+struct TFieldNote;
 
 // What sits in a frame.
 enum class TCtl : quint8 {
@@ -72,25 +73,28 @@ struct TPoz {
     bool frame = true;    // draw the frame (number + title) around the control
     bool spouse = false;  // spouse part: hidden outside joint filing
     int tab = 0;          // order among a page's controls: 0 = in description order
+    int group = 0;        // a part the form shows or hides as a whole (0 = none)
 };
 
 // One page of the paper form.
-class TStrona {
+class TOpisStrony {
 public:
-    explicit TStrona(const QString& title, int width = 1180) : title(title), width(width) {}
+    explicit TOpisStrony(const QString& title, int width = 1180) : title(title), width(width) {}
 
     // A grey bar across the page with a section title ("C. ŹRÓDŁA PRZYCHODÓW").
-    TStrona& section(int y, const QString& text, int h = 20);
+    TOpisStrony& section(int y, const QString& text, int h = 20);
     // A frame of box n with its title and the control inside.
-    TStrona& box(int n, const QString& title, QRect r, TCtl ctl = TCtl::Auto, const QString& name = {});
+    TOpisStrony& box(int n, const QString& title, QRect r, TCtl ctl = TCtl::Auto, const QString& name = {});
     // A frame without a control of its own (the squares or buttons inside are added apart).
-    TStrona& frame(int n, const QString& title, QRect r);
+    TOpisStrony& frame(int n, const QString& title, QRect r);
     // A control without a frame (squares, buttons).
-    TStrona& control(TCtl ctl, const QString& name, const QString& text, QRect r, int n = 0);
+    TOpisStrony& control(TCtl ctl, const QString& name, const QString& text, QRect r, int n = 0);
     // A printed text (row and column titles); in a grey frame when `framed`.
-    TStrona& info(const QString& text, QRect r, bool framed = true);
+    TOpisStrony& info(const QString& text, QRect r, bool framed = true);
     // Marks the items added since `from` as the spouse's part.
-    TStrona& spouse(int from);
+    TOpisStrony& spouse(int from);
+    // Puts the items from `from` up to `to` (exclusive; -1: the last) into part `g`.
+    TOpisStrony& group(int from, int g, int to = -1);
 
     QString title;
     int width;
@@ -144,7 +148,7 @@ protected:
 
     // Builds the window from the page descriptions; call once from the derived constructor
     // after the model exists.
-    void build(TFormularz* form, TIdentyfikacja* id, const QVector<TStrona>& pages, bool notesPage = true);
+    void build(TFormularz* form, TIdentyfikacja* id, const QVector<TOpisStrony>& pages, bool notesPage = true);
 
     // ---- hooks of a form -----------------------------------------------------------------
     virtual bool loadModel() = 0;
@@ -166,6 +170,7 @@ protected:
     // Values of controls that are neither amount nor identification boxes.
     virtual QString otherText(const TPoz&) const { return {}; }
     virtual void otherTextExit(const TPoz&, const QString&) {}
+    virtual const TFieldNote* otherNote(const TPoz&) const { return nullptr; }
     virtual bool checkState(const QString& /*name*/) const { return false; }
     virtual void checkClicked(const QString& /*name*/, bool /*checked*/) {}
     virtual int spinValue(const TPoz&) const { return 0; }
@@ -177,11 +182,12 @@ protected:
     // Opens the itemised list (form, person 0/1, attachment) of box n; on OK the result goes
     // into the box and its exit handling runs.
     void itemiseList(int box, int formKind, int person, int nrZal);
-    // Replaceable until the itemised-amount dialog is part of the program.
-    static std::function<bool(TGSkEditCalc*, int podatId, int formKind, int person, int box, int nrZal)>&
-    ItemisedAmounts();
     // Extra refresh after loading (lists, captions of the form).
     virtual void afterLoad() {}
+    // Parts shown or hidden by the form's state, applied after the spouse's part.
+    virtual void extraVisibility() {}
+    // Enter pressed in a control; true when the form handled it.
+    virtual bool enterPressed(QWidget* /*control*/) { return false; }
     // Look-up source of type-ahead completion for a control; empty: none.
     // Default: first names, country and address parts of the identification.
     virtual QString completionSource(const TPoz& p) const;
@@ -192,6 +198,8 @@ protected:
     void refreshTexts();
     void refreshSquares();
     void applySpouseVisibility();
+    // Shows or hides the controls and frames of the items chosen.
+    void showItems(const std::function<bool(const TPoz&)>& which, bool on);
     // Runs the exit handling of a control as if the user left it.
     void runExit(QWidget* control);
     // Puts an amount into box n and runs its exit handling (menus, buttons, dialogs).
@@ -209,7 +217,7 @@ protected:
     void done(int r) override;
 
 private:
-    QWidget* buildPage(const TStrona& s, int index);
+    QWidget* buildPage(const TOpisStrony& s, int index);
     QWidget* makeControl(const TPoz& p, QWidget* parent);
     void amountExit(int box);
     void controlExit(QWidget* w);
@@ -230,6 +238,7 @@ private:
     QHash<int, QLabel*> labels_;                 // computed boxes
     QHash<QString, QWidget*> named_;
     QVector<QPair<TKrataWidget*, bool>> frames_; // frame, spouse part
+    QHash<int, TKrataWidget*> frameOfItem_;
     QHash<TKrataWidget*, bool> frameEditable_;
     QHash<QWidget*, int> enterTag_;              // text length on entering (completion)
 };

@@ -10,6 +10,7 @@
 #include "zz_EditCalc.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -30,7 +31,7 @@ constexpr int kColW = 164;
 QRect cell(int col, int y) { return {kColX + col * kColStep, y, kColW, H}; }
 
 // Moves the last item (a button of a box) right behind the box, so that Tab reaches it next.
-void afterBox(TStrona& s, int box)
+void afterBox(TOpisStrony& s, int box)
 {
     const TPoz last = s.items.takeLast();
     for (int i = 0; i < s.items.size(); ++i) {
@@ -42,7 +43,7 @@ void afterBox(TStrona& s, int box)
     s.items.push_back(last);
 }
 
-void incomeHead(TStrona& s, int y)
+void incomeHead(TOpisStrony& s, int y)
 {
     s.info(QStringLiteral("Źródła przychodów"), {0, y, kTitleW, 30});
     const char* heads[] = {"Przychód", "Koszty uzyskania przychodów", "Dochód\n(b - c)", "Strata\n(c - b)",
@@ -54,7 +55,7 @@ void incomeHead(TStrona& s, int y)
     }
 }
 
-void incomeRow(TStrona& s, int y, const QString& title, std::array<int, 5> boxes)
+void incomeRow(TOpisStrony& s, int y, const QString& title, std::array<int, 5> boxes)
 {
     s.info(title, {0, y, kTitleW, H});
     for (int c = 0; c < 5; ++c) {
@@ -67,14 +68,14 @@ void incomeRow(TStrona& s, int y, const QString& title, std::array<int, 5> boxes
 constexpr int kPairTitleW = 560;
 constexpr int kPX = 565, kPW = 300, kMX = 870, kMW = 310;
 
-void pairHead(TStrona& s, int y)
+void pairHead(TOpisStrony& s, int y)
 {
     s.info({}, {0, y, kPairTitleW, 22});
     s.info(QStringLiteral("Podatnik"), {kPX, y, kPW, 22});
     s.info(QStringLiteral("Małżonek"), {kMX, y, kMW, 22});
 }
 
-void pairRow(TStrona& s, int y, const QString& title, int p, int m)
+void pairRow(TOpisStrony& s, int y, const QString& title, int p, int m)
 {
     s.info(title, {0, y, kPairTitleW, H});
     s.box(p, {}, {kPX, y, kPW, H});
@@ -82,14 +83,14 @@ void pairRow(TStrona& s, int y, const QString& title, int p, int m)
     else s.info({}, {kMX, y, kMW, H});
 }
 
-void singleRow(TStrona& s, int y, const QString& title, int n)
+void singleRow(TOpisStrony& s, int y, const QString& title, int n)
 {
     s.info(title, {0, y, kPairTitleW, H});
     s.box(n, {}, {kPX, y, kPW, H});
 }
 
 // Identification and home address of one person (boxes first..first+13).
-int personRows(TStrona& s, int y, int first)
+int personRows(TOpisStrony& s, int y, int first)
 {
     s.box(first, QStringLiteral("Nazwisko"), {0, y, 380, H});
     s.box(first + 1, QStringLiteral("Pierwsze imię"), {385, y, 280, H});
@@ -118,9 +119,9 @@ const QString kIdNames[2][14] = {
      "FMLokal", "FMMiasto", "FMKodPoczt", "FMPoczta"},
 };
 
-TStrona page1()
+TOpisStrony page1()
 {
-    TStrona s(QStringLiteral("Strona &1"), W);
+    TOpisStrony s(QStringLiteral("Strona &1"), W);
     s.box(1, QStringLiteral("Identyfikator podatkowy NIP podatnika"), {0, 0, 300, H}, TCtl::Auto, QStringLiteral("FNip"));
     s.box(2, QStringLiteral("Identyfikator podatkowy NIP małżonka"), {305, 0, 300, H}, TCtl::Auto, QStringLiteral("FMNip"));
     s.info(QStringLiteral("PIT-37  ZEZNANIE O WYSOKOŚCI OSIĄGNIĘTEGO DOCHODU (PONIESIONEJ STRATY) W ROKU PODATKOWYM"),
@@ -163,9 +164,9 @@ TStrona page1()
     return s;
 }
 
-TStrona page2()
+TOpisStrony page2()
 {
-    TStrona s(QStringLiteral("Strona &2"), W);
+    TOpisStrony s(QStringLiteral("Strona &2"), W);
     s.section(0, QStringLiteral("C. DOCHODY / STRATY PODATNIKA I MAŁŻONKA"));
     const QString rows[] = {
         QStringLiteral("1. Wynagrodzenia ze stosunku: pracy, służbowego, spółdzielczego i z pracy nakładczej, zasiłki "
@@ -221,9 +222,9 @@ TStrona page2()
     return s;
 }
 
-TStrona page3()
+TOpisStrony page3()
 {
-    TStrona s(QStringLiteral("Strona &3"), W);
+    TOpisStrony s(QStringLiteral("Strona &3"), W);
     s.section(0, QStringLiteral("E. OBLICZENIE PODATKU (cd.)"));
     int y = 24;
     singleRow(s, y, QStringLiteral("Podatek (poz. 107 + poz. 108)"), 109);

@@ -3,8 +3,10 @@
 
 #include "FPit37Frm.h"
 
+#include "FKwotyFrm.h"
 #include "FOppFrm.h"
 #include "Globals.h"
+#include "KrataWidget.h"
 #include "NumWeryf.h"
 #include "TestEnv.h"
 #include "zz_EditCalc.h"
@@ -24,12 +26,24 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
 Amount A(const char* s) { return *Amount::parse(QString::fromUtf8(s)); }
 QString U(const char* s) { return QString::fromUtf8(s); }
+
+// Answers the next modal dialog of type T once it is open (polls, gives up after 5 s).
+template <class T>
+void answerModal(std::function<void(T*)> answer, int tries = 500)
+{
+    QTimer::singleShot(10, [answer, tries] {
+        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) answer(d);
+        else if (tries > 0) answerModal<T>(answer, tries - 1);
+        else ADD_FAILURE() << "no dialog to answer";
+    });
+}
 
 class Pit37FrmTest : public DataFolderTest {
 protected:
@@ -72,7 +86,10 @@ protected:
             e->selectAll();
             QTest::keyClick(e, Qt::Key_Delete);
         }
-        QTest::keyClicks(w, text);
+        for (QChar c : text) {
+            if (c.unicode() < 128) QTest::keyClick(w, char(c.unicode()));
+            else if (auto* e = qobject_cast<QLineEdit*>(w)) e->insert(QString(c));
+        }
     }
     // Leaves the box with the focus for a button of the window.
     void leave()
@@ -102,8 +119,8 @@ TEST_F(Pit37FrmTest, TypingRevenueRecomputesIncomeTotalsAndTaxAtOnce)
     EXPECT_EQ(label(41), U("50 000,00"));
     EXPECT_EQ(label(62), U("50 000,00"));
     EXPECT_EQ(label(64), U("50 000,00"));
-    // 18% of 50 000 less the reduction 586,85 = 8 413,15, due in whole zloty.
-    EXPECT_EQ(label(120), U("8 413"));
+    // 7 866,25 + 30% of (50 000 - 44 490) = 9 519,25, due in whole zloty.
+    EXPECT_EQ(label(120), U("9 519"));
     // Costs from the menu act as if typed and left.
     auto* costs = qobject_cast<QPushButton*>(named("RxSpeedButton1"));
     costs->menu()->actions().at(0)->trigger();
@@ -165,9 +182,9 @@ TEST_F(Pit37FrmTest, VoivodeshipCompletesWhileTypingAndNeverWhileDeleting)
     EXPECT_EQ(w->text(), U("Warmińsko-Mazurskie"));
     EXPECT_EQ(w->selectedText(), U("rmińsko-Mazurskie"));   // typing on overwrites the tail
     QTest::keyClick(w, Qt::Key_Backspace);                     // the selected tail goes
-    EXPECT_EQ(w->text(), U("wa"));
+    EXPECT_EQ(w->text(), U("Wa"));
     QTest::keyClick(w, Qt::Key_Backspace);
-    EXPECT_EQ(w->text(), U("w"));
+    EXPECT_EQ(w->text(), U("W"));
     QTest::keyClicks(w, QStringLiteral("i"));
     EXPECT_EQ(w->text(), U("Wielkopolskie"));
     leave();
@@ -190,19 +207,29 @@ TEST_F(Pit37FrmTest, ErrorRowOfComputedBoxDoesNothingOfTypedBoxFocusesIt)
         return -1;
     };
     auto dclick = [this](int row) {
-        const QRect r = frm->BledyGrid->visualRect(frm->BledyGrid->model()->index(row, 1));
+        const QModelIndex i = frm->BledyGrid->model()->index(row, 1);
+        frm->BledyGrid->scrollTo(i);
+        QApplication::processEvents();
+        const QRect r = frm->BledyGrid->visualRect(i);
+        // A double click as the platform delivers it: press, release, then the double-click press.
+        QTest::mouseClick(frm->BledyGrid->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(frm->BledyGrid->viewport(), Qt::LeftButton, {}, r.center());
         QApplication::processEvents();
     };
     ASSERT_GE(rowOf(41), 0);
     ASSERT_GE(rowOf(40), 0);   // row 1 with revenue but no costs
-    frm->BledyGrid->scrollTo(frm->BledyGrid->model()->index(rowOf(41), 0));
     dclick(rowOf(41));
     EXPECT_EQ(frm->PageControl->currentWidget(), frm->TabWeryf);
-    frm->BledyGrid->scrollTo(frm->BledyGrid->model()->index(rowOf(40), 0));
     dclick(rowOf(40));
     EXPECT_EQ(frm->PageControl->currentIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), edit(40));
+    // From the keyboard: Enter on a row does what the double click does.
+    frm->PageControl->setCurrentWidget(frm->TabWeryf);
+    DM()->AddError({93, QStringLiteral("wiersz pola wpisywanego")});
+    frm->BledyGrid->setFocus();
+    frm->BledyGrid->setCurrentIndex(frm->BledyGrid->model()->index(rowOf(93), 1));
+    QTest::keyClick(frm->BledyGrid, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), edit(93));
 }
 
 TEST_F(Pit37FrmTest, PeselFillsAnEmptyBirthDateOnly)
@@ -232,7 +259,7 @@ TEST_F(Pit37FrmTest, SpouseControlsOnlyInJointFiling)
         for (const char* n : {"F66", "F67", "F67Btn", "KosztyMalBtn", "WstawBtn", "FMNazwisko", "FMNip", "F94", "F8"})
             EXPECT_EQ(!named(n)->isHidden(), c.shown) << n << " sposob " << c.sposob;
         EXPECT_FALSE(named("F39")->isHidden());
-        const auto* frame = frm->findChild<TKrataWidget*>(BoxTagName(66));
+        auto* frame = frm->findChild<TKrataWidget*>(BoxTagName(66));
         EXPECT_EQ(frame->krata()->Brush().color(), EditColour(c.shown)) << c.sposob;
     }
 }
@@ -315,15 +342,24 @@ TEST_F(Pit37FrmTest, TypedValuesSurviveEveryDialogOfTheWindow)
     typedStays("office list");
 
     // Organisation picker, answered by a timer.
-    QTimer::singleShot(0, [] {
-        auto* picker = qobject_cast<TOppFrm*>(QApplication::activeModalWidget());
-        ASSERT_NE(picker, nullptr);
-        picker->WybierzBtnClick();
-    });
+    answerModal<TOppFrm>([](TOppFrm* picker) { picker->WybierzBtnClick(); });
     frm->OppBtn->click();
     EXPECT_EQ(qobject_cast<QLineEdit*>(named("FNazwaOPP"))->text(), U("Fundacja Pomocy Zwierzętom"));
     EXPECT_EQ(frm->model().NumerOPP, QStringLiteral("0000012345"));
     typedStays("organisation picker");
+
+    // Itemised list behind box 40, opened from the keyboard: its total lands in the box.
+    enter(edit(40));
+    answerModal<TKwotyFrm>([](TKwotyFrm* list) {
+        list->list().insert(U("dojazdy"), A("250.50"));
+        list->list().insert(U("narzędzia"), A("100"));
+        list->ZapiszBtn->click();
+    });
+    QTest::keyClick(edit(40), Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(edit(40)->text(), U("350,50"));
+    EXPECT_EQ(frm->model().GetPole(40), A("350.50"));
+    EXPECT_EQ(label(41), U("649,50"));
+    typedStays("itemised list");
 
     // Another window taking the activation and giving it back.
     QWidget other;
@@ -356,4 +392,51 @@ TEST_F(Pit37FrmTest, TabOrderFollowsTheForm)
             EXPECT_EQ(QApplication::focusWidget()->objectName(), n) << "from " << c.from;
         }
     }
+}
+
+// A filled joint return: every value fits its box and every control lies on its page. With
+// ZORVIK_SHOTS set, each page is saved there as a picture (whole page and window at 1280x800).
+TEST_F(Pit37FrmTest, JointReturnFitsItsPages)
+{
+    const int id = addTaxpayer(
+        U("Grzegorzewski-Brzęczyszczykiewicz"), U("Krzysztof"),
+        {{"Sposob", 1}, {"Glowny", "PIT-37"}, {"NIP", "526-000-12-46"}, {"Pesel", "44051401359"},
+         {"Kraj", "Polska"}, {"Wojew", U("Warmińsko-Mazurskie")}, {"Powiat", "olsztyński"}, {"Gmina", "Olsztyn"},
+         {"Ulica", U("Księcia Józefa Poniatowskiego")}, {"Posesja", "12a"}, {"Lokal", "4"}, {"Miasto", "Olsztyn"},
+         {"KodPoczt", "10-001"}, {"Poczta", "Olsztyn"}, {"MNazwisko", U("Grzegorzewska-Brzęczyszczykiewicz")},
+         {"MImie", U("Małgorzata")}, {"MPesel", "02070803628"}, {"MKraj", "Polska"}, {"MMiasto", "Olsztyn"}});
+    open(id);
+    frm->resize(1280, 800);
+    const std::pair<int, const char*> typed[] = {
+        {39, "123456.78"}, {40, "1335"},  {43, "15000"}, {44, "23456.10"}, {46, "2100"}, {47, "9999.99"},
+        {48, "2000"},      {51, "1800"},  {66, "98765.43"}, {67, "2002.05"}, {70, "9000"}, {74, "5000"},
+        {75, "1000"},      {93, "16000"}, {94, "12000"}, {110, "9000"}, {111, "7000"}, {126, "250"}};
+    for (const auto& [box, text] : typed) typeBox(box, QString::fromLatin1(text));
+    typeInto(named("FNazwaOPP"), U("Fundacja Pomocy Dzieciom Niepełnosprawnym „Promyk Słońca”"));
+    typeInto(named("FNumerOPP"), QStringLiteral("0000123456"));
+    leave();
+
+    const QString dir = qEnvironmentVariable("ZORVIK_SHOTS");
+    for (int i = 0; i < frm->formPageCount(); ++i) {
+        QWidget* page = frm->pageContent(i);
+        frm->PageControl->setCurrentIndex(i);
+        QApplication::processEvents();
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isHidden()) continue;
+            EXPECT_TRUE(page->rect().contains(w->geometry())) << w->objectName().toStdString() << " page " << i + 1;
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->objectName().endsWith(QLatin1String("Lbl"))) {
+                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                    << l->objectName().toStdString();
+            }
+            if (auto* e = qobject_cast<TGSkEditCalc*>(w)) {
+                EXPECT_LE(e->fontMetrics().horizontalAdvance(e->text()), e->width() - 8) << e->objectName().toStdString();
+            }
+        }
+        if (!dir.isEmpty()) {
+            page->grab().save(QStringLiteral("%1/pit37_page%2.png").arg(dir).arg(i + 1));
+            frm->grab().save(QStringLiteral("%1/pit37_window%2.png").arg(dir).arg(i + 1));
+        }
+    }
+    frm->PageControl->setCurrentWidget(frm->TabWeryf);
+    if (!dir.isEmpty()) frm->grab().save(dir + QStringLiteral("/pit37_weryfikacja.png"));
 }
