@@ -29,6 +29,7 @@
 #include <QTableView>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -130,7 +131,13 @@ TOpisStrony& TOpisStrony::section(int y, const QString& text, int h)
 
 TOpisStrony& TOpisStrony::box(int n, const QString& title, QRect r, TCtl ctl, const QString& name)
 {
-    items.push_back(TPoz{n, title, r, ctl, name});
+    TPoz p;
+    p.box = n;
+    p.title = title;
+    p.r = r;
+    p.ctl = ctl;
+    p.name = name;
+    items.push_back(p);
     height = std::max(height, r.bottom() + 1);
     return *this;
 }
@@ -139,7 +146,12 @@ TOpisStrony& TOpisStrony::frame(int n, const QString& title, QRect r) { return b
 
 TOpisStrony& TOpisStrony::control(TCtl ctl, const QString& name, const QString& text, QRect r, int n)
 {
-    TPoz p{n, text, r, ctl, name};
+    TPoz p;
+    p.box = n;
+    p.title = text;
+    p.r = r;
+    p.ctl = ctl;
+    p.name = name;
     p.frame = false;
     items.push_back(p);
     height = std::max(height, r.bottom() + 1);
@@ -148,7 +160,10 @@ TOpisStrony& TOpisStrony::control(TCtl ctl, const QString& name, const QString& 
 
 TOpisStrony& TOpisStrony::info(const QString& text, QRect r, bool framed)
 {
-    TPoz p{0, text, r, TCtl::Info};
+    TPoz p;
+    p.title = text;
+    p.r = r;
+    p.ctl = TCtl::Info;
     p.frame = framed;
     items.push_back(p);
     height = std::max(height, r.bottom() + 1);
@@ -350,31 +365,27 @@ QWidget* TDeklFrm::makeControl(const TPoz& p, QWidget* parent)
     QString name = p.name;
     switch (p.ctl) {
     case TCtl::Amount: {
-        auto* e = new TGSkEditCalc(parent);
-        if (name.isEmpty()) name = BoxControlName(p.box);
-        e->setDisplayFormat(amountFormat(p.box));
-        e->setCheckOptions(amountOptions(p.box));
+        auto* e = AddAmountEdit(parent, p.box, {}, amountStyle(p.box));
+        if (name.isEmpty()) name = e->objectName();
         const int box = p.box;
         connect(e, &TGSkEditCalc::exited, this, [this, box] { amountExit(box); });
         e->installEventFilter(this);
         controls_.insert(p.box, e);
         w = e;
         if (hasItemButton(p.box)) {
-            // The "..." button beside the box opens its itemised list.
-            auto* b = new QPushButton(QStringLiteral("..."), parent);
-            b->setObjectName(BoxButtonName(p.box));
-            b->setFocusPolicy(Qt::NoFocus);   // Alt+Up in the box does the same from the keyboard
+            // The "..." button beside the box and Alt+Up in the box open its itemised list.
+            QToolButton* b = AddItemiseButton(parent, p.box, {p.r.right() - 18, p.r.top() + 1, 17, kCaptionHeight});
             b->setToolTip(QStringLiteral("Wykaz kwot (Alt+\u2191)"));
-            b->setGeometry(p.r.right() - 18, p.r.top() + 1, 17, kCaptionHeight);
-            connect(b, &QPushButton::clicked, this, [this, box] { itemise(box); });
+            connect(b, &QToolButton::clicked, this, [this, box] { itemise(box); });
+            connect(e, &TGSkEditCalc::itemiseRequested, this, [this, box] { itemise(box); });
             named_.insert(b->objectName(), b);
             itemOf_.insert(b, int(items_.size()) - 1);
         }
         break;
     }
     case TCtl::Label: {
-        auto* l = new QLabel(parent);
-        if (name.isEmpty()) name = BoxLabelName(p.box);
+        QLabel* l = p.box > 0 ? AddAmountLabel(parent, p.box, {}) : new QLabel(parent);
+        if (name.isEmpty()) name = l->objectName();
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setContentsMargins(0, 0, 4, 0);
         l->installEventFilter(this);
@@ -635,8 +646,12 @@ void TDeklFrm::applySpouseVisibility()
 
 void TDeklFrm::showItems(const std::function<bool(const TPoz&)>& which, bool on)
 {
-    for (auto it = itemOf_.begin(); it != itemOf_.end(); ++it)
-        if (which(items_[it.value()])) it.key()->setVisible(on);
+    // The spouse's controls stay hidden outside joint filing whatever their part.
+    const bool spouseOn = spouseShown();
+    for (auto it = itemOf_.begin(); it != itemOf_.end(); ++it) {
+        const TPoz& p = items_[it.value()];
+        if (which(p)) it.key()->setVisible(on && (spouseOn || p.ctl == TCtl::Info || !isSpouseItem(p)));
+    }
     for (auto it = frameOfItem_.begin(); it != frameOfItem_.end(); ++it)
         if (which(items_[it.key()])) it.value()->setVisible(on);
 }
@@ -814,13 +829,6 @@ bool TDeklFrm::eventFilter(QObject* o, QEvent* e)
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
         if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && enterPressed(w)) return true;
-        if (auto* ed = qobject_cast<TGSkEditCalc*>(w); ed && k->key() == Qt::Key_Up && (k->modifiers() & Qt::AltModifier)) {
-            const int box = controls_.key(ed, 0);
-            if (box > 0 && hasItemButton(box)) {
-                itemise(box);
-                return true;
-            }
-        }
         break;
     }
     case QEvent::MouseButtonPress:

@@ -20,7 +20,7 @@
 
 #include "Amount.h"
 #include "FWindow.h"
-#include "zz_EditCalcCore.h"
+#include "BoxWidgets.h"
 
 #include <QDialog>
 #include <QHash>
@@ -159,9 +159,8 @@ protected:
     virtual bool spouseShown() const { return true; }
     // Whether box n may be typed now (read-only otherwise).
     virtual bool boxEditable(int /*box*/) const { return true; }
-    // Amount edit set-up of a typed box (format, check options) and its limits.
-    virtual QString amountFormat(int /*box*/) const { return QStringLiteral("#,##0.00"); }
-    virtual TGSkEditCheckOptions amountOptions(int /*box*/) const { return {}; }
+    // How the amount edit of a typed box edits (format, checks) and its limits.
+    virtual TAmountStyle amountStyle(int /*box*/) const { return TAmountStyle::Plain; }
     // Capped boxes show the amount as typed, cropped by the edit to upperLimit.
     virtual bool cappedBox(int /*box*/) const { return false; }
     virtual Amount upperLimit(int /*box*/) const { return Amount(); }

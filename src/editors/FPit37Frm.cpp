@@ -428,16 +428,12 @@ bool TPit37Frm::boxEditable(int box) const
     return true;
 }
 
-QString TPit37Frm::amountFormat(int box) const
+TAmountStyle TPit37Frm::amountStyle(int box) const
 {
-    return has(kWhole, box) ? QStringLiteral("#,##0") : QStringLiteral("#,##0.00");
-}
-
-TGSkEditCheckOptions TPit37Frm::amountOptions(int box) const
-{
-    if (has(kCapped, box) || box == 112 || box == 113) return {coCheckHighLimit | coCheckOnExit | coCropBeyondLimit};
-    if (box == 44) return {coCheckOnExit};
-    return {};
+    if (has(kCapped, box) || box == 112 || box == 113) return TAmountStyle::Capped;
+    if (has(kWhole, box)) return TAmountStyle::Whole;
+    if (box == 44) return TAmountStyle::Checked;
+    return TAmountStyle::Plain;
 }
 
 bool TPit37Frm::cappedBox(int box) const { return has(kCapped, box); }

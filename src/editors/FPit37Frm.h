@@ -46,8 +46,7 @@ protected:
     int podatId() const override { return podatId_; }
     bool spouseShown() const override { return model_.IsJoint(); }
     bool boxEditable(int box) const override;
-    QString amountFormat(int box) const override;
-    TGSkEditCheckOptions amountOptions(int box) const override;
+    TAmountStyle amountStyle(int box) const override;
     bool cappedBox(int box) const override;
     Amount upperLimit(int box) const override;
     QString labelText(int box) const override;

@@ -3,6 +3,8 @@
 
 #include "FPit37Frm.h"
 
+#include "EditorTest.h"
+
 #include "FKwotyFrm.h"
 #include "FOppFrm.h"
 #include "Globals.h"
@@ -29,87 +31,14 @@
 #include <functional>
 #include <memory>
 
-namespace {
-
-Amount A(const char* s) { return *Amount::parse(QString::fromUtf8(s)); }
-QString U(const char* s) { return QString::fromUtf8(s); }
-
-// Answers the next modal dialog of type T once it is open (polls, gives up after 5 s).
-template <class T>
-void answerModal(std::function<void(T*)> answer, int tries = 500)
-{
-    QTimer::singleShot(10, [answer, tries] {
-        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) answer(d);
-        else if (tries > 0) answerModal<T>(answer, tries - 1);
-        else ADD_FAILURE() << "no dialog to answer";
-    });
-}
-
-class Pit37FrmTest : public DataFolderTest {
+class Pit37FrmTest : public EditorTest<TPit37Frm> {
 protected:
     void TearDown() override
     {
-        TDeklFrm::NotesEditor() = {};
         TPit37Frm::OfficeList() = {};
-        frm.reset();
-        DataFolderTest::TearDown();
+        EditorTest::TearDown();
     }
-
-    int jointTaxpayer()
-    {
-        return addTaxpayer(U("Kowalski"), U("Jan"),
-                           {{"Sposob", 1}, {"Glowny", "PIT-37"}, {"MNazwisko", U("Kowalska")}, {"MImie", "Anna"}});
-    }
-
-    TPit37Frm& open(int id)
-    {
-        frm = std::make_unique<TPit37Frm>(id);
-        frm->show();
-        QApplication::setActiveWindow(frm.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frm.get()));
-        return *frm;
-    }
-
-    // Brings the page of a control forward and puts the focus into it, as a click would.
-    void enter(QWidget* w)
-    {
-        ASSERT_NE(w, nullptr);
-        for (int i = 0; i < frm->formPageCount(); ++i)
-            if (frm->pageContent(i)->isAncestorOf(w)) frm->PageControl->setCurrentIndex(i);
-        w->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-    }
-    void typeInto(QWidget* w, const QString& text)
-    {
-        enter(w);
-        if (auto* e = qobject_cast<QLineEdit*>(w)) {
-            e->selectAll();
-            QTest::keyClick(e, Qt::Key_Delete);
-        }
-        for (QChar c : text) {
-            if (c.unicode() < 128) QTest::keyClick(w, char(c.unicode()));
-            else if (auto* e = qobject_cast<QLineEdit*>(w)) e->insert(QString(c));
-        }
-    }
-    // Leaves the box with the focus for a button of the window.
-    void leave()
-    {
-        frm->PostBtn->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-    }
-    void typeBox(int box, const QString& text)
-    {
-        typeInto(frm->boxControl(box), text);
-        leave();
-    }
-    QString label(int box) { return frm->boxLabel(box)->text(); }
-    TGSkEditCalc* edit(int box) { return frm->amountEdit(box); }
-    QWidget* named(const char* n) { return frm->findChild<QWidget*>(QString::fromLatin1(n)); }
-
-    std::unique_ptr<TPit37Frm> frm;
 };
-
-}  // namespace
 
 TEST_F(Pit37FrmTest, TypingRevenueRecomputesIncomeTotalsAndTaxAtOnce)
 {
@@ -416,27 +345,8 @@ TEST_F(Pit37FrmTest, JointReturnFitsItsPages)
     typeInto(named("FNumerOPP"), QStringLiteral("0000123456"));
     leave();
 
-    const QString dir = qEnvironmentVariable("ZORVIK_SHOTS");
-    for (int i = 0; i < frm->formPageCount(); ++i) {
-        QWidget* page = frm->pageContent(i);
-        frm->PageControl->setCurrentIndex(i);
-        QApplication::processEvents();
-        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w->isHidden()) continue;
-            EXPECT_TRUE(page->rect().contains(w->geometry())) << w->objectName().toStdString() << " page " << i + 1;
-            if (auto* l = qobject_cast<QLabel*>(w); l && l->objectName().endsWith(QLatin1String("Lbl"))) {
-                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
-                    << l->objectName().toStdString();
-            }
-            if (auto* e = qobject_cast<TGSkEditCalc*>(w)) {
-                EXPECT_LE(e->fontMetrics().horizontalAdvance(e->text()), e->width() - 8) << e->objectName().toStdString();
-            }
-        }
-        if (!dir.isEmpty()) {
-            page->grab().save(QStringLiteral("%1/pit37_page%2.png").arg(dir).arg(i + 1));
-            frm->grab().save(QStringLiteral("%1/pit37_window%2.png").arg(dir).arg(i + 1));
-        }
-    }
+    checkPagesFit("pit37");
     frm->PageControl->setCurrentWidget(frm->TabWeryf);
-    if (!dir.isEmpty()) frm->grab().save(dir + QStringLiteral("/pit37_weryfikacja.png"));
+    if (const QString dir = qEnvironmentVariable("ZORVIK_SHOTS"); !dir.isEmpty())
+        frm->grab().save(dir + QStringLiteral("/pit37_weryfikacja.png"));
 }
