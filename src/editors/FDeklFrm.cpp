@@ -176,6 +176,62 @@ TOpisStrony& TOpisStrony::group(int from, int g, int to)
     return *this;
 }
 
+namespace {
+constexpr int kPairTitleW = 560, kPX = 565, kPW = 300, kMX = 870, kMW = 310;
+const char* const kIdNames[2][14] = {
+    {"FNazwisko", "FImie", "FDataUr", "FPesel", "FKraj", "FWojew", "FPowiat", "FGmina", "FUlica", "FPosesja", "FLokal",
+     "FMiasto", "FKodPoczt", "FPoczta"},
+    {"FMNazwisko", "FMImie", "FMDataUr", "FMPesel", "FMKraj", "FMWojew", "FMPowiat", "FMGmina", "FMUlica", "FMPosesja",
+     "FMLokal", "FMMiasto", "FMKodPoczt", "FMPoczta"},
+};
+}  // namespace
+
+TOpisStrony& TOpisStrony::pairHead(int y)
+{
+    info({}, {0, y, kPairTitleW, 22});
+    info(QStringLiteral("Podatnik"), {kPX, y, kPW, 22});
+    return info(QStringLiteral("Małżonek"), {kMX, y, kMW, 22});
+}
+
+TOpisStrony& TOpisStrony::pairRow(int y, const QString& title, int p, int m)
+{
+    info(title, {0, y, kPairTitleW, kRowH});
+    box(p, {}, {kPX, y, kPW, kRowH});
+    if (m > 0) return box(m, {}, {kMX, y, kMW, kRowH});
+    return info({}, {kMX, y, kMW, kRowH});
+}
+
+TOpisStrony& TOpisStrony::singleRow(int y, const QString& title, int n)
+{
+    info(title, {0, y, kPairTitleW, kRowH});
+    return box(n, {}, {kPX, y, kPW, kRowH});
+}
+
+int TOpisStrony::personRows(int y, int first, int side)
+{
+    const int from = int(items.size());
+    const int H = kRowH;
+    box(first, QStringLiteral("Nazwisko"), {0, y, 380, H});
+    box(first + 1, QStringLiteral("Pierwsze imię"), {385, y, 280, H});
+    box(first + 2, QStringLiteral("Data urodzenia (dzień - miesiąc - rok)"), {670, y, 250, H});
+    box(first + 3, QStringLiteral("Numer PESEL"), {925, y, 255, H});
+    y += H + 4;
+    box(first + 4, QStringLiteral("Kraj"), {0, y, 250, H});
+    box(first + 5, QStringLiteral("Województwo"), {255, y, 300, H});
+    box(first + 6, QStringLiteral("Powiat"), {560, y, 300, H});
+    box(first + 7, QStringLiteral("Gmina"), {865, y, 315, H});
+    y += H + 4;
+    box(first + 8, QStringLiteral("Ulica"), {0, y, 560, H});
+    box(first + 9, QStringLiteral("Nr domu"), {565, y, 150, H});
+    box(first + 10, QStringLiteral("Nr lokalu"), {720, y, 150, H});
+    y += H + 4;
+    box(first + 11, QStringLiteral("Miejscowość"), {0, y, 560, H});
+    box(first + 12, QStringLiteral("Kod pocztowy"), {565, y, 150, H});
+    box(first + 13, QStringLiteral("Poczta"), {720, y, 460, H});
+    for (int i = from; i < items.size(); ++i) items[i].name = QString::fromLatin1(kIdNames[side][items[i].box - first]);
+    return y + H + 6;
+}
+
 TOpisStrony& TOpisStrony::spouse(int from)
 {
     for (int i = from; i < items.size(); ++i) items[i].spouse = true;

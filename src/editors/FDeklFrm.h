@@ -91,6 +91,17 @@ public:
     TOpisStrony& control(TCtl ctl, const QString& name, const QString& text, QRect r, int n = 0);
     // A printed text (row and column titles); in a grey frame when `framed`.
     TOpisStrony& info(const QString& text, QRect r, bool framed = true);
+    // Rows of the two-column parts: a title, the taxpayer's box and the spouse's box
+    // (0: an empty grey cell); a head row "Podatnik" / "Małżonek"; a title and one box.
+    TOpisStrony& pairHead(int y);
+    TOpisStrony& pairRow(int y, const QString& title, int p, int m);
+    TOpisStrony& singleRow(int y, const QString& title, int n);
+    // Identification and home address of one person (surname .. post office from box
+    // `first`), the controls named FNazwisko .. FPoczta (FMNazwisko .. for the spouse).
+    // Gives the y below the rows.
+    int personRows(int y, int first, int side);
+    static constexpr int kRowH = 40;
+
     // Marks the items added since `from` as the spouse's part.
     TOpisStrony& spouse(int from);
     // Puts the items from `from` up to `to` (exclusive; -1: the last) into part `g`.

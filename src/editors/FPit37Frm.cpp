@@ -64,61 +64,6 @@ void incomeRow(TOpisStrony& s, int y, const QString& title, std::array<int, 5> b
     }
 }
 
-// Two-column rows of parts D and E: title, taxpayer's box, spouse's box.
-constexpr int kPairTitleW = 560;
-constexpr int kPX = 565, kPW = 300, kMX = 870, kMW = 310;
-
-void pairHead(TOpisStrony& s, int y)
-{
-    s.info({}, {0, y, kPairTitleW, 22});
-    s.info(QStringLiteral("Podatnik"), {kPX, y, kPW, 22});
-    s.info(QStringLiteral("Małżonek"), {kMX, y, kMW, 22});
-}
-
-void pairRow(TOpisStrony& s, int y, const QString& title, int p, int m)
-{
-    s.info(title, {0, y, kPairTitleW, H});
-    s.box(p, {}, {kPX, y, kPW, H});
-    if (m > 0) s.box(m, {}, {kMX, y, kMW, H});
-    else s.info({}, {kMX, y, kMW, H});
-}
-
-void singleRow(TOpisStrony& s, int y, const QString& title, int n)
-{
-    s.info(title, {0, y, kPairTitleW, H});
-    s.box(n, {}, {kPX, y, kPW, H});
-}
-
-// Identification and home address of one person (boxes first..first+13).
-int personRows(TOpisStrony& s, int y, int first)
-{
-    s.box(first, QStringLiteral("Nazwisko"), {0, y, 380, H});
-    s.box(first + 1, QStringLiteral("Pierwsze imię"), {385, y, 280, H});
-    s.box(first + 2, QStringLiteral("Data urodzenia (dzień - miesiąc - rok)"), {670, y, 250, H});
-    s.box(first + 3, QStringLiteral("Numer PESEL"), {925, y, 255, H});
-    y += H + 4;
-    s.box(first + 4, QStringLiteral("Kraj"), {0, y, 250, H});
-    s.box(first + 5, QStringLiteral("Województwo"), {255, y, 300, H});
-    s.box(first + 6, QStringLiteral("Powiat"), {560, y, 300, H});
-    s.box(first + 7, QStringLiteral("Gmina"), {865, y, 315, H});
-    y += H + 4;
-    s.box(first + 8, QStringLiteral("Ulica"), {0, y, 560, H});
-    s.box(first + 9, QStringLiteral("Nr domu"), {565, y, 150, H});
-    s.box(first + 10, QStringLiteral("Nr lokalu"), {720, y, 150, H});
-    y += H + 4;
-    s.box(first + 11, QStringLiteral("Miejscowość"), {0, y, 560, H});
-    s.box(first + 12, QStringLiteral("Kod pocztowy"), {565, y, 150, H});
-    s.box(first + 13, QStringLiteral("Poczta"), {720, y, 460, H});
-    return y + H + 6;
-}
-
-const QString kIdNames[2][14] = {
-    {"FNazwisko", "FImie", "FDataUr", "FPesel", "FKraj", "FWojew", "FPowiat", "FGmina", "FUlica", "FPosesja", "FLokal",
-     "FMiasto", "FKodPoczt", "FPoczta"},
-    {"FMNazwisko", "FMImie", "FMDataUr", "FMPesel", "FMKraj", "FMWojew", "FMPowiat", "FMGmina", "FMUlica", "FMPosesja",
-     "FMLokal", "FMMiasto", "FMKodPoczt", "FMPoczta"},
-};
-
 TOpisStrony page1()
 {
     TOpisStrony s(QStringLiteral("Strona &1"), W);
@@ -152,15 +97,12 @@ TOpisStrony page1()
 
     s.section(268, QStringLiteral("B. DANE IDENTYFIKACYJNE I AKTUALNY ADRES ZAMIESZKANIA"));
     s.info(QStringLiteral("B.1. DANE PODATNIKA"), {0, 290, W, 20});
-    int y = personRows(s, 314, 11);
+    int y = s.personRows(314, 11, stPodatnik);
     const int spouseFrom = int(s.items.size());
     s.info(QStringLiteral("B.2. DANE MAŁŻONKA"), {0, y, W, 22});
     s.control(TCtl::Button, QStringLiteral("WstawBtn"), QStringLiteral("&Wstaw dane podatnika"), {980, y + 1, 196, 20});
-    personRows(s, y + 26, 25);
+    s.personRows(y + 26, 25, stMalzonek);
     s.spouse(spouseFrom);
-    for (TPoz& p : s.items) {
-        if (p.box >= 11 && p.box <= 38 && p.name.isEmpty()) p.name = kIdNames[p.box >= 25][(p.box - 11) % 14];
-    }
     return s;
 }
 
@@ -203,22 +145,22 @@ TOpisStrony page2()
 
     s.section(y + 4, QStringLiteral("D. ODLICZENIA OD DOCHODU"));
     y += 28;
-    pairHead(s, y);
+    s.pairHead(y);
     y += 24;
-    pairRow(s, y, QStringLiteral("Składki na ubezpieczenia społeczne"), 93, 94);
-    pairRow(s, y += H + 2, QStringLiteral("w tym: składki zapłacone za granicą (art. 26 ust. 1 pkt 2a ustawy)"), 95, 96);
-    pairRow(s, y += H + 2, QStringLiteral("Dochód po odliczeniu składek"), 97, 98);
-    pairRow(s, y += H + 2, QStringLiteral("Odliczenia od dochodu - z PIT/O (część B)"), 99, 100);
-    singleRow(s, y += H + 2, QStringLiteral("Ulga odsetkowa - z PIT/D (część B.1)"), 101);
-    singleRow(s, y += H + 2, QStringLiteral("Wydatki mieszkaniowe (prawa nabyte) - z PIT/D (część B.3)"), 102);
-    singleRow(s, y += H + 2, QStringLiteral("Wydatki mieszkaniowe odliczone w roku podatkowym"), 103);
-    singleRow(s, y += H + 2, QStringLiteral("Wydatki mieszkaniowe do odliczenia w latach następnych"), 104);
-    singleRow(s, y += H + 2, QStringLiteral("Dochód po odliczeniach"), 105);
+    s.pairRow(y, QStringLiteral("Składki na ubezpieczenia społeczne"), 93, 94);
+    s.pairRow(y += H + 2, QStringLiteral("w tym: składki zapłacone za granicą (art. 26 ust. 1 pkt 2a ustawy)"), 95, 96);
+    s.pairRow(y += H + 2, QStringLiteral("Dochód po odliczeniu składek"), 97, 98);
+    s.pairRow(y += H + 2, QStringLiteral("Odliczenia od dochodu - z PIT/O (część B)"), 99, 100);
+    s.singleRow(y += H + 2, QStringLiteral("Ulga odsetkowa - z PIT/D (część B.1)"), 101);
+    s.singleRow(y += H + 2, QStringLiteral("Wydatki mieszkaniowe (prawa nabyte) - z PIT/D (część B.3)"), 102);
+    s.singleRow(y += H + 2, QStringLiteral("Wydatki mieszkaniowe odliczone w roku podatkowym"), 103);
+    s.singleRow(y += H + 2, QStringLiteral("Wydatki mieszkaniowe do odliczenia w latach następnych"), 104);
+    s.singleRow(y += H + 2, QStringLiteral("Dochód po odliczeniach"), 105);
     s.section(y += H + 4, QStringLiteral("E. OBLICZENIE PODATKU"));
     y += 24;
-    singleRow(s, y, QStringLiteral("Podstawa obliczenia podatku (po zaokrągleniu do pełnych złotych)"), 106);
-    singleRow(s, y += H + 2, QStringLiteral("Podatek od podstawy obliczenia (art. 27 ust. 1 ustawy)"), 107);
-    singleRow(s, y += H + 2, QStringLiteral("Doliczenia do podatku"), 108);
+    s.singleRow(y, QStringLiteral("Podstawa obliczenia podatku (po zaokrągleniu do pełnych złotych)"), 106);
+    s.singleRow(y += H + 2, QStringLiteral("Podatek od podstawy obliczenia (art. 27 ust. 1 ustawy)"), 107);
+    s.singleRow(y += H + 2, QStringLiteral("Doliczenia do podatku"), 108);
     return s;
 }
 
@@ -227,22 +169,22 @@ TOpisStrony page3()
     TOpisStrony s(QStringLiteral("Strona &3"), W);
     s.section(0, QStringLiteral("E. OBLICZENIE PODATKU (cd.)"));
     int y = 24;
-    singleRow(s, y, QStringLiteral("Podatek (poz. 107 + poz. 108)"), 109);
-    pairHead(s, y += H + 2);
+    s.singleRow(y, QStringLiteral("Podatek (poz. 107 + poz. 108)"), 109);
+    s.pairHead(y += H + 2);
     y += 24;
-    pairRow(s, y, QStringLiteral("Składki na ubezpieczenie zdrowotne"), 110, 111);
-    pairRow(s, y += H + 2, QStringLiteral("w tym: składki zapłacone za granicą (art. 27b ust. 1 pkt 2 ustawy)"), 112, 113);
-    pairRow(s, y += H + 2, QStringLiteral("Odliczenia od podatku - z PIT/O (część C)"), 114, 115);
-    singleRow(s, y += H + 2, QStringLiteral("Podatek po odliczeniach"), 116);
-    singleRow(s, y += H + 2, QStringLiteral("Ulgi mieszkaniowe (prawa nabyte) - z PIT/D (część C.2)"), 117);
-    singleRow(s, y += H + 2, QStringLiteral("Ulgi mieszkaniowe odliczone w roku podatkowym"), 118);
-    singleRow(s, y += H + 2, QStringLiteral("Ulgi mieszkaniowe do odliczenia w latach następnych"), 119);
-    singleRow(s, y += H + 2, QStringLiteral("PODATEK NALEŻNY (po zaokrągleniu do pełnych złotych)"), 120);
+    s.pairRow(y, QStringLiteral("Składki na ubezpieczenie zdrowotne"), 110, 111);
+    s.pairRow(y += H + 2, QStringLiteral("w tym: składki zapłacone za granicą (art. 27b ust. 1 pkt 2 ustawy)"), 112, 113);
+    s.pairRow(y += H + 2, QStringLiteral("Odliczenia od podatku - z PIT/O (część C)"), 114, 115);
+    s.singleRow(y += H + 2, QStringLiteral("Podatek po odliczeniach"), 116);
+    s.singleRow(y += H + 2, QStringLiteral("Ulgi mieszkaniowe (prawa nabyte) - z PIT/D (część C.2)"), 117);
+    s.singleRow(y += H + 2, QStringLiteral("Ulgi mieszkaniowe odliczone w roku podatkowym"), 118);
+    s.singleRow(y += H + 2, QStringLiteral("Ulgi mieszkaniowe do odliczenia w latach następnych"), 119);
+    s.singleRow(y += H + 2, QStringLiteral("PODATEK NALEŻNY (po zaokrągleniu do pełnych złotych)"), 120);
     s.section(y += H + 4, QStringLiteral("F. OBLICZENIE ZOBOWIĄZANIA PODATKOWEGO"));
     y += 24;
-    singleRow(s, y, QStringLiteral("Suma zaliczek pobranych przez płatników"), 121);
-    singleRow(s, y += H + 2, QStringLiteral("DO ZAPŁATY"), 122);
-    singleRow(s, y += H + 2, QStringLiteral("NADPŁATA"), 123);
+    s.singleRow(y, QStringLiteral("Suma zaliczek pobranych przez płatników"), 121);
+    s.singleRow(y += H + 2, QStringLiteral("DO ZAPŁATY"), 122);
+    s.singleRow(y += H + 2, QStringLiteral("NADPŁATA"), 123);
 
     s.section(y += H + 4, QStringLiteral("G. WNIOSEK O PRZEKAZANIE 1% PODATKU NALEŻNEGO NA RZECZ ORGANIZACJI POŻYTKU PUBLICZNEGO (OPP)"));
     y += 24;

@@ -11,37 +11,6 @@ namespace {
 constexpr int W = 1180;
 constexpr int H = 40;
 
-const QString kIdNames[2][14] = {
-    {"FNazwisko", "FImie", "FDataUr", "FPesel", "FKraj", "FWojew", "FPowiat", "FGmina", "FUlica", "FPosesja", "FLokal",
-     "FMiasto", "FKodPoczt", "FPoczta"},
-    {"FMNazwisko", "FMImie", "FMDataUr", "FMPesel", "FMKraj", "FMWojew", "FMPowiat", "FMGmina", "FMUlica", "FMPosesja",
-     "FMLokal", "FMMiasto", "FMKodPoczt", "FMPoczta"},
-};
-
-int personRows(TOpisStrony& s, int y, int first, int side)
-{
-    const int from = int(s.items.size());
-    s.box(first, QStringLiteral("Nazwisko"), {0, y, 380, H});
-    s.box(first + 1, QStringLiteral("Pierwsze imię"), {385, y, 280, H});
-    s.box(first + 2, QStringLiteral("Data urodzenia (dzień - miesiąc - rok)"), {670, y, 250, H});
-    s.box(first + 3, QStringLiteral("Numer PESEL"), {925, y, 255, H});
-    y += H + 4;
-    s.box(first + 4, QStringLiteral("Kraj"), {0, y, 250, H});
-    s.box(first + 5, QStringLiteral("Województwo"), {255, y, 300, H});
-    s.box(first + 6, QStringLiteral("Powiat"), {560, y, 300, H});
-    s.box(first + 7, QStringLiteral("Gmina"), {865, y, 315, H});
-    y += H + 4;
-    s.box(first + 8, QStringLiteral("Ulica"), {0, y, 560, H});
-    s.box(first + 9, QStringLiteral("Nr domu"), {565, y, 150, H});
-    s.box(first + 10, QStringLiteral("Nr lokalu"), {720, y, 150, H});
-    y += H + 4;
-    s.box(first + 11, QStringLiteral("Miejscowość"), {0, y, 560, H});
-    s.box(first + 12, QStringLiteral("Kod pocztowy"), {565, y, 150, H});
-    s.box(first + 13, QStringLiteral("Poczta"), {720, y, 460, H});
-    for (int i = from; i < s.items.size(); ++i) s.items[i].name = kIdNames[side][s.items[i].box - first];
-    return y + H + 6;
-}
-
 TOpisStrony page1()
 {
     TOpisStrony s(QStringLiteral("Strona &1"), W);
@@ -51,26 +20,19 @@ TOpisStrony page1()
     s.box(0, QStringLiteral("Rok"), {1085, 46, 95, 34}, TCtl::Label, QStringLiteral("FRok"));
     s.section(86, QStringLiteral("A. DANE IDENTYFIKACYJNE I AKTUALNY ADRES ZAMIESZKANIA"));
     s.info(QStringLiteral("A.1. DANE PODATNIKA"), {0, 108, W, 20});
-    int y = personRows(s, 130, 4, 0);
+    int y = s.personRows(130, 4, stPodatnik);
     s.info(QStringLiteral("A.2. DANE MAŁŻONKA"), {0, y, W, 22});
     s.control(TCtl::Button, QStringLiteral("WstawBtn"), QStringLiteral("&Wstaw dane podatnika"), {980, y + 1, 196, 20});
-    personRows(s, y + 26, 18, 1);
+    s.personRows(y + 26, 18, stMalzonek);
     return s;
-}
-
-constexpr int kTitleW = 560, kPX = 565, kPW = 300, kMX = 870, kMW = 310;
-
-void row(TOpisStrony& s, int y, const QString& title, int n)
-{
-    s.info(title, {0, y, kTitleW, H});
-    s.box(n, {}, {kPX, y, kPW, H});
 }
 
 void pair(TOpisStrony& s, int y, const QString& title, int p, int m)
 {
-    s.info(title, {0, y, kTitleW, H});
-    s.box(p, QStringLiteral("podatnik"), {kPX, y, kPW, H});
-    s.box(m, QStringLiteral("małżonek"), {kMX, y, kMW, H});
+    s.pairRow(y, title, p, m);
+    // The split boxes carry the person in their title.
+    s.items[s.items.size() - 2].title = QStringLiteral("podatnik");
+    s.items.last().title = QStringLiteral("małżonek");
 }
 
 TOpisStrony page2()
@@ -79,31 +41,31 @@ TOpisStrony page2()
     s.section(0, QStringLiteral("B. ODLICZENIA OD DOCHODU"));
     int y = 24;
     s.info(QStringLiteral("B.1. ULGA ODSETKOWA"), {0, y, W, 20});
-    row(s, y += 22, QStringLiteral("Kwota odsetek podlegająca odliczeniu w roku podatkowym"), 32);
-    row(s, y += H + 2, QStringLiteral("Kwota odsetek odliczona od przychodu w zeznaniu PIT-28"), 33);
-    row(s, y += H + 2, QStringLiteral("Kwota odsetek do odliczenia od dochodu w zeznaniu PIT-36 lub PIT-37"), 34);
+    s.singleRow(y += 22, QStringLiteral("Kwota odsetek podlegająca odliczeniu w roku podatkowym"), 32);
+    s.singleRow(y += H + 2, QStringLiteral("Kwota odsetek odliczona od przychodu w zeznaniu PIT-28"), 33);
+    s.singleRow(y += H + 2, QStringLiteral("Kwota odsetek do odliczenia od dochodu w zeznaniu PIT-36 lub PIT-37"), 34);
     pair(s, y += H + 2, QStringLiteral("B.1.1. Podział kwoty z poz. 33 między małżonków"), 35, 36);
     pair(s, y += H + 2, QStringLiteral("B.1.2. Podział kwoty z poz. 34 między małżonków"), 37, 38);
     s.info(QStringLiteral("B.2. WYDATKI MIESZKANIOWE"), {0, y += H + 4, W, 20});
     y += 22;
-    s.box(39, QStringLiteral("Rodzaj wydatku"), {0, y, kTitleW, 2 * H + 2}, TCtl::Memo);
-    s.box(40, QStringLiteral("Wydatki poniesione w roku podatkowym"), {kPX, y, kPW + 5 + kMW, H});
-    s.box(41, QStringLiteral("Odliczenia nieodliczone w latach ubiegłych"), {kPX, y + H + 2, kPW + 5 + kMW, H});
+    s.box(39, QStringLiteral("Rodzaj wydatku"), {0, y, 560, 2 * H + 2}, TCtl::Memo);
+    s.box(40, QStringLiteral("Wydatki poniesione w roku podatkowym"), {565, y, 615, H});
+    s.box(41, QStringLiteral("Odliczenia nieodliczone w latach ubiegłych"), {565, y + H + 2, 615, H});
     s.info(QStringLiteral("B.3. WYDATKI MIESZKANIOWE (prawa nabyte)"), {0, y += 2 * H + 6, W, 20});
-    row(s, y += 22, QStringLiteral("Kwota wydatków do odliczenia w roku podatkowym (poz. 40 + poz. 41)"), 42);
-    row(s, y += H + 2, QStringLiteral("Kwota odliczona od przychodu w zeznaniu PIT-28"), 43);
-    s.control(TCtl::Button, QStringLiteral("WstawOdliczBtn"), QStringLiteral("\u00BB"), {kPX + kPW - 48, y + 1, 26, 14});
-    row(s, y += H + 2, QStringLiteral("Kwota do odliczenia od dochodu w zeznaniu PIT-36 lub PIT-37"), 44);
+    s.singleRow(y += 22, QStringLiteral("Kwota wydatków do odliczenia w roku podatkowym (poz. 40 + poz. 41)"), 42);
+    s.singleRow(y += H + 2, QStringLiteral("Kwota odliczona od przychodu w zeznaniu PIT-28"), 43);
+    s.control(TCtl::Button, QStringLiteral("WstawOdliczBtn"), QStringLiteral("\u00BB"), {817, y + 1, 26, 14});
+    s.singleRow(y += H + 2, QStringLiteral("Kwota do odliczenia od dochodu w zeznaniu PIT-36 lub PIT-37"), 44);
     pair(s, y += H + 2, QStringLiteral("B.3.1. Podział kwoty z poz. 43 między małżonków"), 45, 46);
     pair(s, y += H + 2, QStringLiteral("B.3.2. Podział kwoty z poz. 44 między małżonków"), 47, 48);
 
     s.section(y += H + 4, QStringLiteral("C. ODLICZENIA OD PODATKU (kasa mieszkaniowa)"));
-    row(s, y += 24, QStringLiteral("30% wydatków poniesionych na systematyczne gromadzenie oszczędności"), 49);
-    row(s, y += H + 2, QStringLiteral("Odliczenia nieodliczone w latach ubiegłych"), 50);
-    row(s, y += H + 2, QStringLiteral("Kwota do odliczenia w roku podatkowym (poz. 49 + poz. 50)"), 51);
-    row(s, y += H + 2, QStringLiteral("Kwota odliczona od podatku w zeznaniu PIT-28"), 52);
-    s.control(TCtl::Button, QStringLiteral("Wstaw48Btn"), QStringLiteral("\u00BB"), {kPX + kPW - 48, y + 1, 26, 14});
-    row(s, y += H + 2, QStringLiteral("Kwota do odliczenia od podatku w zeznaniu PIT-36 lub PIT-37"), 53);
+    s.singleRow(y += 24, QStringLiteral("30% wydatków poniesionych na systematyczne gromadzenie oszczędności"), 49);
+    s.singleRow(y += H + 2, QStringLiteral("Odliczenia nieodliczone w latach ubiegłych"), 50);
+    s.singleRow(y += H + 2, QStringLiteral("Kwota do odliczenia w roku podatkowym (poz. 49 + poz. 50)"), 51);
+    s.singleRow(y += H + 2, QStringLiteral("Kwota odliczona od podatku w zeznaniu PIT-28"), 52);
+    s.control(TCtl::Button, QStringLiteral("Wstaw48Btn"), QStringLiteral("\u00BB"), {817, y + 1, 26, 14});
+    s.singleRow(y += H + 2, QStringLiteral("Kwota do odliczenia od podatku w zeznaniu PIT-36 lub PIT-37"), 53);
     pair(s, y += H + 2, QStringLiteral("C.2.1. Podział kwoty z poz. 52 między małżonków"), 54, 55);
     pair(s, y += H + 2, QStringLiteral("C.2.2. Podział kwoty z poz. 53 między małżonków"), 56, 57);
     return s;

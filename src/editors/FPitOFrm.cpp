@@ -17,20 +17,6 @@ constexpr int W = 1180;
 constexpr int H = 40;
 constexpr int kTitleW = 560, kPX = 565, kPW = 300, kMX = 870, kMW = 310;
 
-void pairHead(TOpisStrony& s, int y)
-{
-    s.info({}, {0, y, kTitleW, 22});
-    s.info(QStringLiteral("Podatnik"), {kPX, y, kPW, 22});
-    s.info(QStringLiteral("Małżonek"), {kMX, y, kMW, 22});
-}
-
-void pairRow(TOpisStrony& s, int y, const QString& title, int p, int m)
-{
-    s.info(title, {0, y, kTitleW, H});
-    s.box(p, {}, {kPX, y, kPW, H});
-    s.box(m, {}, {kMX, y, kMW, H});
-}
-
 int person(TOpisStrony& s, int y, int first, const QStringList& names)
 {
     s.box(first, QStringLiteral("Nazwisko"), {0, y, 420, H}, TCtl::Auto, names[0]);
@@ -58,17 +44,17 @@ TOpisStrony page1()
     const int b = int(s.items.size());
     s.section(y + 2, QStringLiteral("B. ODLICZENIA OD DOCHODU"));
     y += 24;
-    pairHead(s, y);
+    s.pairHead(y);
     y += 24;
-    pairRow(s, y, QStringLiteral("1. Darowizny, o których mowa w art. 26 ust. 1 pkt 9 ustawy"), 13, 14);
-    pairRow(s, y += H + 2, QStringLiteral("2. Darowizny na podstawie odrębnych ustaw"), 15, 16);
-    pairRow(s, y += H + 2, QStringLiteral("3. Wydatki na cele rehabilitacyjne oraz wydatki związane z ułatwieniem "
+    s.pairRow(y, QStringLiteral("1. Darowizny, o których mowa w art. 26 ust. 1 pkt 9 ustawy"), 13, 14);
+    s.pairRow(y += H + 2, QStringLiteral("2. Darowizny na podstawie odrębnych ustaw"), 15, 16);
+    s.pairRow(y += H + 2, QStringLiteral("3. Wydatki na cele rehabilitacyjne oraz wydatki związane z ułatwieniem "
                                           "wykonywania czynności życiowych"), 17, 18);
-    pairRow(s, y += H + 2, QStringLiteral("4. Zwrot nienależnie pobranych świadczeń"), 19, 20);
-    pairRow(s, y += H + 2, QStringLiteral("5. Wydatki z tytułu użytkowania sieci Internet w lokalu (budynku) będącym "
+    s.pairRow(y += H + 2, QStringLiteral("4. Zwrot nienależnie pobranych świadczeń"), 19, 20);
+    s.pairRow(y += H + 2, QStringLiteral("5. Wydatki z tytułu użytkowania sieci Internet w lokalu (budynku) będącym "
                                           "miejscem zamieszkania"), 21, 22);
     const int b6 = int(s.items.size());
-    pairRow(s, y += H + 2, QStringLiteral("6. Wydatki na nabycie nowych technologii"), 23, 24);
+    s.pairRow(y += H + 2, QStringLiteral("6. Wydatki na nabycie nowych technologii"), 23, 24);
     s.group(b, TPitOFrm::ptAttachment1);
     s.group(b6, TPitOFrm::ptNotPit28);
     const int b7 = int(s.items.size());
@@ -77,7 +63,7 @@ TOpisStrony page1()
     s.box(26, {}, {kPX, y, kPW, H});
     s.box(27, {}, {kMX, y, kMW, H});
     y += 2 * H + 2;
-    pairRow(s, y, QStringLiteral("Razem (suma kwot z poz. 13 do 27)"), 28, 29);
+    s.pairRow(y, QStringLiteral("Razem (suma kwot z poz. 13 do 27)"), 28, 29);
     s.group(b7, TPitOFrm::ptAttachment1);
     return s;
 }
@@ -106,22 +92,22 @@ TOpisStrony page2()
     TOpisStrony s(QStringLiteral("Strona &2"), W);
     s.section(0, QStringLiteral("C. ODLICZENIA OD PODATKU"));
     int y = 24;
-    pairHead(s, y);
+    s.pairHead(y);
     y += 24;
-    pairRow(s, y, QStringLiteral("1. Kwota z decyzji o szkoleniu uczniów"), 30, 31);
-    pairRow(s, y += H + 2, QStringLiteral("2. Składki na ubezpieczenie społeczne z umowy aktywizacyjnej"), 32, 33);
+    s.pairRow(y, QStringLiteral("1. Kwota z decyzji o szkoleniu uczniów"), 30, 31);
+    s.pairRow(y += H + 2, QStringLiteral("2. Składki na ubezpieczenie społeczne z umowy aktywizacyjnej"), 32, 33);
     const int c3 = int(s.items.size());
     y += H + 2;
     s.box(34, QStringLiteral("3. Ulga na dzieci - liczba dzieci"), {0, y, kTitleW, H}, TCtl::Spin, QStringLiteral("F34"));
     s.box(35, {}, {kPX, y, kPW, H});
     s.box(36, {}, {kMX, y, kMW, H});
-    pairRow(s, y += H + 2, QStringLiteral("4. Ulga, o której mowa w art. 27g ustawy"), 37, 38);
+    s.pairRow(y += H + 2, QStringLiteral("4. Ulga, o której mowa w art. 27g ustawy"), 37, 38);
     y += H + 2;
     s.box(39, QStringLiteral("5. Inne ulgi - rodzaj"), {0, y, kTitleW, 2 * H}, TCtl::Memo);
     s.box(40, {}, {kPX, y, kPW, H});
     s.box(41, {}, {kMX, y, kMW, H});
     y += 2 * H + 2;
-    pairRow(s, y, QStringLiteral("Razem (suma kwot z poz. 30 do 41)"), 42, 43);
+    s.pairRow(y, QStringLiteral("Razem (suma kwot z poz. 30 do 41)"), 42, 43);
     s.group(0, TPitOFrm::ptAttachment1);
     s.group(c3, TPitOFrm::ptNotPit28, c3 + 3);
 
